@@ -1,0 +1,30 @@
+// corvela compile-mm SOURCE.mms OUTPUT.mmb
+#include <corvela.h>
+
+#include "command.h"
+#include "compile_report.h"
+#include "console.h"
+#include "materia_compiler.h"
+#include "materia_source.h"
+#include "source_file.h"
+
+namespace corvela_cli {
+
+int RunCompileMateriaMedica(const Arguments& arguments) {
+    const std::string& sourcePath = arguments[0];
+    const std::string& outputPath = arguments[1];
+    Corvela& engine = CorvelaInstance();
+    if (engine.GetMateriaMedicaBuilder() == nullptr)
+        return Fail("this engine has no materia medica compiler yet; nothing written");
+    std::string text, error;
+    if (!corvela_sources::ReadWholeFile(sourcePath, &text, &error)) return Fail(error);
+    corvela_sources::MateriaMedicaSource source;
+    corvela_sources::SourceError sourceError;
+    if (!corvela_sources::ParseMateriaMedicaSource(text, sourcePath, &source, &sourceError))
+        return Fail(sourceError.ToString());
+    WarnWhenCatalogueEmpty(engine);
+    return Report(corvela_sources::CompileMateriaMedica(source, engine, outputPath.c_str()),
+                  outputPath);
+}
+
+}  // namespace corvela_cli

@@ -1,0 +1,62 @@
+// corvela: compiles repertory and materia medica sources and inspects the data
+// files of the program directory through the engine.
+#include <sys/stat.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+#include "command.h"
+#include "console.h"
+#include "options.h"
+
+namespace corvela_cli {
+namespace {
+
+// Points the engine at DIR; must happen before the first CorvelaInstance call.
+bool SetProgramDirectory(const std::string& home) {
+    struct stat info {};
+    if (::stat(home.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        Fail("no such directory: " + home);
+        return false;
+    }
+    char resolved[PATH_MAX];
+    const char* directory = ::realpath(home.c_str(), resolved) != nullptr ? resolved : home.c_str();
+    ::setenv("MERIDANE_HOME", directory, 1);
+    return true;
+}
+
+int Run(int argc, char** argv) {
+    CommandLine line;
+    std::string error;
+    if (!ParseCommandLine(argc, argv, &line, &error)) {
+        const Command* command = FindCommand(line.command);
+        return UsageError(error, command);
+    }
+    if (line.command.empty()) {
+        if (line.help) {
+            std::fputs(ToolUsage().c_str(), stdout);
+            return kExitOk;
+        }
+        return UsageError("no command given", nullptr);
+    }
+    const Command* command = FindCommand(line.command);
+    if (command == nullptr) return UsageError("unknown command " + line.command, nullptr);
+    if (line.help) {
+        std::string text = CommandUsage(*command) + "\n" + command->summary + ".\n";
+        if (command->description != nullptr) text += std::string("\n") + command->description + "\n";
+        std::fputs(text.c_str(), stdout);
+        return kExitOk;
+    }
+    const int count = static_cast<int>(line.arguments.size());
+    if (count < command->minArguments || count > command->maxArguments)
+        return UsageError(count < command->minArguments ? "missing arguments" : "too many arguments",
+                          command);
+    if (!line.home.empty() && !SetProgramDirectory(line.home)) return kExitFailure;
+    return command->run(line.arguments);
+}
+
+}  // namespace
+}  // namespace corvela_cli
+
+int main(int argc, char** argv) { return corvela_cli::Run(argc, argv); }

@@ -1,0 +1,64 @@
+#include "options.h"
+
+#include <string_view>
+
+#include "command.h"
+
+namespace corvela_cli {
+
+bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* error) {
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (options && arg.size() > 1 && arg[0] == '-') {
+            if (arg == "--") {
+                options = false;
+            } else if (arg == "--help" || arg == "-h") {
+                line->help = true;
+            } else if (arg == "--home" || arg.substr(0, 7) == "--home=") {
+                if (arg == "--home" && i + 1 < argc) {
+                    line->home = argv[++i];
+                } else if (arg.size() > 7) {
+                    line->home = std::string(arg.substr(7));
+                } else {
+                    *error = "--home needs a directory";
+                    return false;
+                }
+            } else {
+                *error = "unknown option " + std::string(arg);
+                return false;
+            }
+        } else if (line->command.empty()) {
+            line->command = std::string(arg);
+        } else {
+            line->arguments.emplace_back(arg);
+        }
+    }
+    return true;
+}
+
+std::string ToolUsage() {
+    std::string text =
+        "usage: corvela [--home DIR] COMMAND [ARGUMENTS]\n"
+        "\n"
+        "Compiles and inspects the data files of the program directory (DIR, else\n"
+        "$MERIDANE_HOME, else the directory of the engine's program).  Texts are UTF-8.\n"
+        "\n"
+        "commands:\n";
+    for (const Command& command : Commands()) {
+        std::string head = std::string("  ") + command.name;
+        head.resize(22, ' ');
+        text += head + command.summary + "\n";
+    }
+    text += "\n'corvela COMMAND --help' describes a command.\n";
+    return text;
+}
+
+std::string CommandUsage(const Command& command) {
+    std::string text = std::string("usage: corvela [--home DIR] ") + command.name;
+    if (*command.synopsis != '\0') text += std::string(" ") + command.synopsis;
+    text += "\n";
+    return text;
+}
+
+}  // namespace corvela_cli

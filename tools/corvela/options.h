@@ -1,0 +1,25 @@
+// The command line: global options, the command and its arguments.
+//   corvela [--home DIR] COMMAND [ARGUMENTS] [--help]
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace corvela_cli {
+
+struct CommandLine {
+    std::string home;                 // --home DIR; empty when not given
+    bool help = false;                // --help or -h
+    std::string command;              // empty when none was given
+    std::vector<std::string> arguments;
+};
+
+// Parses argv[1..argc).  Options may stand anywhere; "--" ends them.  False
+// with the reason in error for an unknown option or a missing value.
+bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* error);
+
+// The usage of the whole tool, and of one command, for --help and usage errors.
+std::string ToolUsage();
+std::string CommandUsage(const struct Command& command);
+
+}  // namespace corvela_cli
