@@ -1,0 +1,103 @@
+// rtf::Load: the reader's runs and paragraphs turned into QTextDocument blocks.
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "plumbing/rtf/rtf.h"
+#include "plumbing/rtf/rtf_format.h"
+#include "plumbing/text/code_page.h"
+
+namespace rtf {
+namespace {
+
+QTextCharFormat ToQt(const CharFormat& format) {
+    QTextCharFormat result;
+    if (!format.family.isEmpty()) result.setFontFamilies(QStringList{format.family});
+    if (format.hint != QFont::AnyStyle) result.setFontStyleHint(format.hint);
+    result.setFontPointSize(format.halfPoints / 2.0);
+    result.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
+    result.setFontItalic(format.italic);
+    result.setFontUnderline(format.underline);
+    result.setFontStrikeOut(format.strike);
+    if (format.colour.isValid()) result.setForeground(format.colour);
+    return result;
+}
+
+QTextBlockFormat ToQt(const ParagraphFormat& paragraph) {
+    QTextBlockFormat result;
+    result.setAlignment(paragraph.alignment);
+    return result;
+}
+
+// The first block exists from the start; every further block is inserted
+// only when text or another paragraph mark follows, so a closing \par adds no
+// empty block.
+class DocumentBuilder : public Sink {
+public:
+    explicit DocumentBuilder(QTextDocument& document) : m_cursor(&document) {}
+
+    void Text(const QString& text, const CharFormat& format) override {
+        OpenBlock(format);
+        if (!(format == m_lastFormat) || !m_haveLast) {
+            m_lastQt = ToQt(format);
+            m_lastFormat = format;
+            m_haveLast = true;
+        }
+        m_cursor.insertText(text, m_lastQt);
+        m_blockEmpty = false;
+    }
+
+    void Paragraph(const CharFormat& format, const ParagraphFormat& paragraph) override {
+        OpenBlock(format);
+        m_cursor.setBlockFormat(ToQt(paragraph));
+        if (m_blockEmpty) m_cursor.setBlockCharFormat(ToQt(format));
+        m_blockOpen = false;
+    }
+
+    void Finish(const ParagraphFormat& paragraph) override {
+        if (m_blockOpen && !m_blockEmpty) m_cursor.setBlockFormat(ToQt(paragraph));
+    }
+
+private:
+    void OpenBlock(const CharFormat& format) {
+        if (m_blockOpen) return;
+        if (m_started) m_cursor.insertBlock(QTextBlockFormat(), ToQt(format));
+        else m_cursor.setBlockCharFormat(ToQt(format));
+        m_started = true;
+        m_blockOpen = true;
+        m_blockEmpty = true;
+    }
+
+    QTextCursor m_cursor;
+    bool m_started = false;
+    bool m_blockOpen = false;
+    bool m_blockEmpty = true;
+    CharFormat m_lastFormat;
+    QTextCharFormat m_lastQt;
+    bool m_haveLast = false;
+};
+
+void LoadPlain(QTextDocument& document, std::string_view source) {
+    QString text = plumbing::DecodeCodePage(source);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    document.setPlainText(text);
+}
+
+}  // namespace
+
+void Load(QTextDocument& document, std::string_view source) {
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    document.clear();
+    if (LooksLikeRtf(source)) {
+        DocumentBuilder builder(document);
+        Parse(source, builder);
+    } else {
+        LoadPlain(document, source);
+    }
+    document.setUndoRedoEnabled(undo);
+    document.setModified(false);
+}
+
+}  // namespace rtf

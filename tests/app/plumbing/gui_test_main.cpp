@@ -1,0 +1,12 @@
+// GoogleTest entry for tests that need fonts and text layout: a QGuiApplication
+// on the offscreen platform exists while the tests run.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
