@@ -1,0 +1,20 @@
+// Lower-casing of code page 1251 text.  Every lower-casing in the engine goes
+// through this table (the catalogue's names, AddWord, FindRemedy, queries);
+// the C locale is never touched.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The lower-case form of one byte: A-Z, the Cyrillic А-Я and Ё, and the other
+// code page 1251 capitals (Ђ Ѓ Љ Њ Ќ Ћ Џ Ў Ј Ґ Є Ї І Ѕ); every other byte is
+// returned unchanged.
+unsigned char LowerCp1251(unsigned char c);
+// True for the capitals listed above.
+bool IsUpperCp1251(unsigned char c);
+
+// Lower-cases text in place up to its terminating zero.
+void LowerCp1251InPlace(char* text);
+void LowerCp1251InPlace(std::string& text);
+std::string LowerCp1251Copy(std::string_view text);

@@ -1,0 +1,78 @@
+// Discovery: every repertory (*.rpb) and then every materia medica (*.mmb) of
+// the program directory, each pass sorted by file name, is loaded and
+// appended to the source list; a file that fails to load is skipped.
+
+#include "core/discovery.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "coding/case_table.h"
+#include "core/corvela_impl.h"
+#include "platform/directory_listing.h"
+#include "platform/path_parts.h"
+#include "platform/program_directory.h"
+#include "repertory/repertory_impl.h"
+
+namespace {
+
+bool Readable(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
+}  // namespace
+
+ResolvedDataFile ResolveDataFile(const std::string& name, const std::string& directory) {
+    const std::string full = (!name.empty() && name[0] == '/') ? name : JoinPath(directory, name);
+    const std::string extension = LowerCp1251Copy(ExtensionOf(name));
+    if (!extension.empty()) {
+        if (!Readable(full)) return {};
+        if (extension == ".rpb") return {full, DataFileKind::kRepertory};
+        if (extension == ".mmb") return {full, DataFileKind::kMateriaMedica};
+        return {};
+    }
+    if (Readable(full + ".rpb")) return {full + ".rpb", DataFileKind::kRepertory};
+    if (Readable(full + ".mmb")) return {full + ".mmb", DataFileKind::kMateriaMedica};
+    return {};
+}
+
+void CorvelaImpl::Discover() {
+    if (!m_sources.empty() || m_discovering) return;
+    m_discovering = true;
+    const std::string directory = ProgramDirectory();
+    // Each file is loaded by its own name and extension, so "kent.v2.rpb"
+    // loads and "x.rpb" beside "x.mmb" gives one source of each kind.
+    for (const char* suffix : {".rpb", ".mmb"})
+        for (const std::string& name : ListFilesWithSuffix(directory, suffix))
+            LoadDataFile(name, directory);
+    m_discovering = false;
+}
+
+void CorvelaImpl::LoadDataFile(const std::string& name, const std::string& directory) {
+    ResolvedDataFile file = ResolveDataFile(name, directory);
+    switch (file.kind) {
+        case DataFileKind::kRepertory: LoadRepertory(file.path); break;
+        case DataFileKind::kMateriaMedica: LoadMateriaMedica(file.path); break;
+        case DataFileKind::kNone: break;
+    }
+}
+
+bool CorvelaImpl::LoadRepertory(const std::string& path) {
+    const int position = NextSourcePosition();
+    if (position < 0) return false;
+    auto repertory = std::make_unique<RepertoryImpl>();
+    repertory->SetPosition(position);
+    if (!repertory->Open(path.c_str())) return false;
+    AppendSource(std::move(repertory));
+    return true;
+}
+
+// Loading a materia medica: open it at NextSourcePosition(); keep it as it is
+// when its flags carry 0x40, else wrap it by the low six bits (2: a user
+// materia medica, 3: a user article collection); then AppendMateriaMedica,
+// which fills the remedy-to-source table.  Materia medica files are not read
+// yet, so they are skipped like any file that fails to load.
+bool CorvelaImpl::LoadMateriaMedica(const std::string&) { return false; }

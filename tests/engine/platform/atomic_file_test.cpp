@@ -1,0 +1,74 @@
+#include "platform/atomic_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "scratch_directory.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+std::size_t EntryCount(const std::string& directory) {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(directory)) ++count;
+    return count;
+}
+
+}  // namespace
+
+TEST(AtomicFile, ReplacesEveryTargetAndLeavesNoTemporaryFile) {
+    ScratchDirectory dir;
+    ScratchDirectory::Write(dir / "a", "old a");
+    std::vector<PendingFile> files = {{dir / "a", Bytes("new a")}, {dir / "b", Bytes("new b")}};
+    std::string error;
+    ASSERT_TRUE(WriteFilesAtomically(files, &error)) << error;
+    EXPECT_EQ(ScratchDirectory::Read(dir / "a"), "new a");
+    EXPECT_EQ(ScratchDirectory::Read(dir / "b"), "new b");
+    EXPECT_EQ(EntryCount(dir.Path()), 2u);
+}
+
+TEST(AtomicFile, MissingFolderFailsAndTouchesNothing) {
+    ScratchDirectory dir;
+    ScratchDirectory::Write(dir / "a", "old a");
+    std::vector<PendingFile> files = {{dir / "a", Bytes("new a")},
+                                      {dir / "no/such/dir/b", Bytes("b")}};
+    std::string error;
+    EXPECT_FALSE(WriteFilesAtomically(files, &error));
+    EXPECT_NE(error.find("no/such/dir/b"), std::string::npos) << error;
+    EXPECT_EQ(ScratchDirectory::Read(dir / "a"), "old a");
+    EXPECT_EQ(EntryCount(dir.Path()), 1u);
+}
+
+TEST(AtomicFile, TargetThatIsADirectoryIsRefusedBeforeAnyWrite) {
+    ScratchDirectory dir;
+    ScratchDirectory::Write(dir / "a", "old a");
+    fs::create_directory(dir / "b");
+    std::vector<PendingFile> files = {{dir / "a", Bytes("new a")}, {dir / "b", Bytes("b")}};
+    EXPECT_FALSE(WriteFilesAtomically(files, nullptr));
+    EXPECT_EQ(ScratchDirectory::Read(dir / "a"), "old a");
+    EXPECT_EQ(EntryCount(dir.Path()), 2u);
+}
+
+TEST(AtomicFile, ReadOnlyFolderLeavesNothing) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+    ScratchDirectory dir;
+    fs::permissions(dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(WriteFileAtomically(dir / "a", Bytes("a"), nullptr));
+    fs::permissions(dir.Path(), fs::perms::owner_all);
+    EXPECT_EQ(EntryCount(dir.Path()), 0u);
+}
+
+TEST(AtomicFile, NewFileGetsTheUsualModeNotThePrivateOne) {
+    ScratchDirectory dir;
+    mode_t mask = ::umask(022);
+    ASSERT_TRUE(WriteFileAtomically(dir / "a", Bytes("a"), nullptr));
+    ::umask(mask);
+    EXPECT_EQ(fs::status(dir / "a").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
+}

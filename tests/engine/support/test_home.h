@@ -1,0 +1,36 @@
+// The program directory of an engine test process.  Linking
+// corvela_test_support registers a global environment that, before the first
+// test, points MERIDANE_HOME at a fresh temporary directory holding the test
+// catalogue (tests/data/remedy_synonyms.txt), and removes it at the end.  The
+// facade reads its catalogue from there once; tests put data files there and
+// call CloseAll() so that the next call discovers them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace corvela_test {
+
+const std::string& HomeDirectory();
+std::string HomePath(const std::string& name);
+// Removes every file of the home except the catalogue.
+void RemoveHomeDataFiles();
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+std::string ReadText(const std::string& path);
+// The names in directory, sorted (to see that nothing was left behind).
+std::vector<std::string> ListNames(const std::string& directory);
+
+// For tests that put data files into the home: no source is loaded and no
+// data file lies there before and after each test.
+class HomeTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+}  // namespace corvela_test
