@@ -1,0 +1,70 @@
+#include "bench_data_set.h"
+
+#include <corvela.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "repertory_compiler.h"
+#include "source_file.h"
+
+namespace fs = std::filesystem;
+
+bool FindDataSet(const std::string& name, BenchDataSet* set, std::string* why) {
+    std::string folder, source;
+    if (name == "demo") {
+        folder = MERIDANE_DEMO_DIR;
+        source = "demo_en.rps";
+    } else if (name == "kent") {
+        folder = MERIDANE_SHARED_DATA_DIR;
+        source = "kent.rps";
+    } else {
+        *why = "unknown data set " + name + " (demo or kent)";
+        return false;
+    }
+    set->name = name;
+    set->sourcePath = folder + "/" + source;
+    set->cataloguePath = folder + "/remedy_synonyms.txt";
+    if (!fs::exists(set->sourcePath) || !fs::exists(set->cataloguePath)) {
+        *why = set->sourcePath + " or its remedy_synonyms.txt is not there";
+        return false;
+    }
+    return true;
+}
+
+static std::string MakeTempDir(const char* tag) {
+    std::string pattern = (fs::temp_directory_path() / (std::string("corvela-bench-") + tag + "-XXXXXX")).string();
+    return mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
+}
+
+bool PrepareDataSet(BenchDataSet* set, std::string* why) {
+    set->programDir = MakeTempDir("home");
+    set->scratchDir = MakeTempDir("scratch");
+    if (set->programDir.empty() || set->scratchDir.empty()) {
+        *why = "cannot make temporary directories";
+        return false;
+    }
+    fs::copy_file(set->cataloguePath, set->programDir + "/remedy_synonyms.txt");
+    if (!corvela_sources::ReadWholeFile(set->sourcePath, &set->sourceText, why)) return false;
+    corvela_sources::SourceError error;
+    if (!corvela_sources::ParseRepertorySource(set->sourceText, set->sourcePath, &set->parsed,
+                                               &error)) {
+        *why = error.ToString();
+        return false;
+    }
+    setenv("MERIDANE_HOME", set->programDir.c_str(), 1);
+    const std::string output = set->programDir + "/rep.rpb";
+    const corvela_sources::CompileResult result =
+        corvela_sources::CompileRepertory(set->parsed, CorvelaInstance(), output.c_str());
+    if (!result.saved) {
+        *why = "cannot compile " + set->sourcePath + ": " + result.error;
+        return false;
+    }
+    return true;
+}
+
+void RemoveDataSet(const BenchDataSet& set) {
+    std::error_code ignored;
+    if (!set.programDir.empty()) fs::remove_all(set.programDir, ignored);
+    if (!set.scratchDir.empty()) fs::remove_all(set.scratchDir, ignored);
+}

@@ -1,0 +1,28 @@
+// The data set a benchmark program runs on: a repertory source with the
+// remedy catalogue it was written against, compiled once into a temporary
+// program directory that the engine is pointed at.
+#pragma once
+
+#include <string>
+
+#include "repertory_source.h"
+
+struct BenchDataSet {
+    std::string name;              // "demo" or "kent"
+    std::string sourcePath;        // the .rps file
+    std::string cataloguePath;     // its remedy_synonyms.txt
+    std::string sourceText;        // the source's bytes
+    corvela_sources::RepertorySource parsed;
+    std::string programDir;        // temporary; holds the catalogue and rep.rpb/.idx
+    std::string scratchDir;        // temporary; compile outputs that discovery must not see
+};
+
+// The data sets this machine has: demo always, kent when the shared data is there.
+bool FindDataSet(const std::string& name, BenchDataSet* set, std::string* why);
+
+// Copies the catalogue, parses and compiles the source into the program
+// directory, and sets MERIDANE_HOME (before the engine's first use).
+bool PrepareDataSet(BenchDataSet* set, std::string* why);
+
+// Removes the temporary directories.
+void RemoveDataSet(const BenchDataSet& set);
