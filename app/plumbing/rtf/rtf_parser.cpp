@@ -147,6 +147,7 @@ bool Parser::CloseGroup() {
     if (m_stack.size() <= 1) return false;  // a stray closing brace outside everything
     const Destination closing = State().destination;
     if (closing == Destination::FontTable) FinishFontEntry();
+    if (closing == Destination::ColourTable && m_colourGiven) HandleTableText(';');  // no final ';'
     m_finalParagraph = State().paragraph;
     m_stack.pop_back();
     FormatChanged();

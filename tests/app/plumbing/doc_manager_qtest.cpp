@@ -69,6 +69,8 @@ class DocManagerTest : public QObject {
 private:
     QMdiArea* m_area = nullptr;
     CDocManager* m_manager = nullptr;
+    // The records outlive the documents, as the case outlives its item windows.
+    Record m_records[2];
 
 private Q_SLOTS:
     void init() {
@@ -86,6 +88,7 @@ private Q_SLOTS:
         delete m_manager;
         delete m_area;
         CHandOverSlot::Clear();
+        m_records[0] = m_records[1] = Record{};
     }
 
     void templatesLiveInTheirSlots() {
@@ -99,7 +102,8 @@ private Q_SLOTS:
     }
 
     void openOnceThenActivateByItem() {
-        Record first, second;
+        Record& first = m_records[0];
+        Record& second = m_records[1];
         CDocument* a = m_manager->OpenOrActivate(kEpisode, &first, "Visit: May 01, 2024");
         QVERIFY(a);
         QCOMPARE(a->Item(), &first);
@@ -126,7 +130,7 @@ private Q_SLOTS:
     }
 
     void activatingRestoresEveryFrame() {
-        Record record;
+        Record& record = m_records[0];
         CDocument* document = m_manager->OpenNew(kEpisode, {}, &record);
         CChildFrame* second = m_manager->OpenAnotherFrame(document);
         QVERIFY(second);
@@ -171,7 +175,8 @@ private Q_SLOTS:
     }
 
     void closeAllClosesOnlyTheGivenTemplates() {
-        Record r1, r2;
+        Record& r1 = m_records[0];
+        Record& r2 = m_records[1];
         QPointer<CDocument> episode = m_manager->OpenNew(kEpisode, {}, &r1);
         QPointer<CDocument> analysis = m_manager->OpenNew(kAnalysis, {}, &r2);
         QPointer<CDocument> search = m_manager->OpenNew(kSearch);
@@ -188,7 +193,7 @@ private Q_SLOTS:
     }
 
     void closingLetsTheFocusedEditorWriteBack() {
-        Record record;
+        Record& record = m_records[0];
         CDocument* document = m_manager->OpenNew(kEpisode, {}, &record);
         m_area->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_area));
@@ -202,7 +207,7 @@ private Q_SLOTS:
 
     void aFailingViewLeavesNothingBehind() {
         m_manager->AddTemplate(kEpisode, MakeTemplate("CEpisodeMultiDocTemplate", {}, true));
-        Record record;
+        Record& record = m_records[0];
         QSignalSpy opened(m_manager, &CDocManager::DocumentOpened);
         QVERIFY(!m_manager->OpenOrActivate(kEpisode, &record));
         QVERIFY(m_manager->Documents(kEpisode).isEmpty());

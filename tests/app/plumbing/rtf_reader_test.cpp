@@ -225,6 +225,7 @@ TEST(RtfReader, MalformedInputNeverFails) {
         {"{\\rtf", {""}},
         {"{\\rtf1{\\fonttbl{\\f0 Arial", {""}},
         {"{\\rtf1{\\colortbl;\\red300\\green-4\\blue;}\\cf1 c}", {"c"}},
+        {"{\\rtf1{\\colortbl;\\red0\\green128\\blue0}\\cf1 g}", {"g"}},
     };
     for (const Case& c : cases) EXPECT_EQ(BlockTexts(c.rtf), c.blocks) << c.rtf;
 
@@ -234,6 +235,8 @@ TEST(RtfReader, MalformedInputNeverFails) {
     EXPECT_EQ(runs[0].halfPoints, 3276);
     EXPECT_EQ(runs[1].halfPoints, 24);
     EXPECT_EQ(DescribeRtf(cases[11].rtf)[0].runs[0].colour, "#ff0000");
+    EXPECT_EQ(DescribeRtf(cases[12].rtf)[0].runs[0].colour, "#008000");  // no closing ';'
+
 }
 
 TEST(RtfReader, DeepNestingKeepsTheTextAndTheStructure) {
