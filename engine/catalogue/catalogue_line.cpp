@@ -1,9 +1,9 @@
 #include "catalogue/catalogue_line.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <algorithm>
 
 #include "corvela/remedy.h"
 

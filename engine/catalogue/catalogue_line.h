@@ -9,8 +9,8 @@
 #include <vector>
 
 struct CatalogueLine {
-    std::array<int, 5> attributes;    // kNoAttribute where empty or unreadable
-    std::vector<std::string> names;   // the non-empty name fields, trimmed, as read
+    std::array<int, 5> attributes;   // kNoAttribute where empty or unreadable
+    std::vector<std::string> names;  // the non-empty name fields, trimmed, as read
 };
 
 // Parses one line as the file reader hands it over (at most 4,095 bytes, the

@@ -22,18 +22,26 @@ int RemedyListImpl::Load(const char* path) {
     return result;
 }
 
-int RemedyListImpl::SaveCatalogue(const char*) { return 0; }
+int RemedyListImpl::SaveCatalogue(const char*) {
+    return 0;
+}
 
-int RemedyListImpl::QueryRemedyNumber(const char*) { return -1; }
+int RemedyListImpl::QueryRemedyNumber(const char*) {
+    return -1;
+}
 
-int RemedyListImpl::GetRemedyCount() { return static_cast<int>(m_remedies.size()); }
+int RemedyListImpl::GetRemedyCount() {
+    return static_cast<int>(m_remedies.size());
+}
 
 Remedy* RemedyListImpl::GetRemedy(int number) {
     if (number < 0 || number >= GetRemedyCount()) return nullptr;
     return m_remedies[static_cast<std::size_t>(number)].get();
 }
 
-Remedy* RemedyListImpl::GetRemedyById(int number) { return GetRemedy(number); }
+Remedy* RemedyListImpl::GetRemedyById(int number) {
+    return GetRemedy(number);
+}
 
 Remedy* RemedyListImpl::FindRemedy(const char* name) {
     if (name == nullptr) return nullptr;

@@ -41,7 +41,7 @@ private:
     void AddLine(const std::vector<std::string>& names, const std::array<int, 5>& attributes);
     void BuildNameMap();
 
-    std::vector<std::unique_ptr<RemedyImpl>> m_remedies;              // index = number
-    std::map<std::string, int> m_names;                               // any name -> number
-    std::map<std::string, std::vector<std::string>> m_synonyms;       // first name -> others
+    std::vector<std::unique_ptr<RemedyImpl>> m_remedies;         // index = number
+    std::map<std::string, int> m_names;                          // any name -> number
+    std::map<std::string, std::vector<std::string>> m_synonyms;  // first name -> others
 };

@@ -16,21 +16,21 @@ struct CaseTable {
         };
         for (int c = 'A'; c <= 'Z'; ++c) pair(c, c + 0x20);
         for (int c = 0xC0; c <= 0xDF; ++c) pair(c, c + 0x20);  // А-Я -> а-я
-        pair(0xA8, 0xB8);  // Ё ё
-        pair(0x80, 0x90);  // Ђ ђ
-        pair(0x81, 0x83);  // Ѓ ѓ
-        pair(0x8A, 0x9A);  // Љ љ
-        pair(0x8C, 0x9C);  // Њ њ
-        pair(0x8D, 0x9D);  // Ќ ќ
-        pair(0x8E, 0x9E);  // Ћ ћ
-        pair(0x8F, 0x9F);  // Џ џ
-        pair(0xA1, 0xA2);  // Ў ў
-        pair(0xA3, 0xBC);  // Ј ј
-        pair(0xA5, 0xB4);  // Ґ ґ
-        pair(0xAA, 0xBA);  // Є є
-        pair(0xAF, 0xBF);  // Ї ї
-        pair(0xB2, 0xB3);  // І і
-        pair(0xBD, 0xBE);  // Ѕ ѕ
+        pair(0xA8, 0xB8);                                      // Ё ё
+        pair(0x80, 0x90);                                      // Ђ ђ
+        pair(0x81, 0x83);                                      // Ѓ ѓ
+        pair(0x8A, 0x9A);                                      // Љ љ
+        pair(0x8C, 0x9C);                                      // Њ њ
+        pair(0x8D, 0x9D);                                      // Ќ ќ
+        pair(0x8E, 0x9E);                                      // Ћ ћ
+        pair(0x8F, 0x9F);                                      // Џ џ
+        pair(0xA1, 0xA2);                                      // Ў ў
+        pair(0xA3, 0xBC);                                      // Ј ј
+        pair(0xA5, 0xB4);                                      // Ґ ґ
+        pair(0xAA, 0xBA);                                      // Є є
+        pair(0xAF, 0xBF);                                      // Ї ї
+        pair(0xB2, 0xB3);                                      // І і
+        pair(0xBD, 0xBE);                                      // Ѕ ѕ
     }
 };
 
@@ -38,9 +38,13 @@ constexpr CaseTable kTable;
 
 }  // namespace
 
-unsigned char LowerCp1251(unsigned char c) { return kTable.lower[c]; }
+unsigned char LowerCp1251(unsigned char c) {
+    return kTable.lower[c];
+}
 
-bool IsUpperCp1251(unsigned char c) { return kTable.upper[c]; }
+bool IsUpperCp1251(unsigned char c) {
+    return kTable.upper[c];
+}
 
 void LowerCp1251InPlace(char* text) {
     if (text == nullptr) return;

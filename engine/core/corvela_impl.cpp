@@ -17,7 +17,9 @@ CorvelaImpl::CorvelaImpl() : m_repertoryBuilder(m_catalogue, m_indexBuilder) {
     m_remedySources.Resize(m_catalogue.GetRemedyCount());
 }
 
-CorvelaImpl::~CorvelaImpl() { CloseAll(); }
+CorvelaImpl::~CorvelaImpl() {
+    CloseAll();
+}
 
 unsigned CorvelaImpl::GetDataSourceCount() {
     Discover();
@@ -68,15 +70,21 @@ bool CorvelaImpl::AnalyzeQuery(const SearchQuery* query, QueryMarkup* markup) {
     return RunAnalyzeQuery(query, markup);
 }
 
-MateriaMedicaBuilder* CorvelaImpl::GetMateriaMedicaBuilder() { return nullptr; }
+MateriaMedicaBuilder* CorvelaImpl::GetMateriaMedicaBuilder() {
+    return nullptr;
+}
 
 void CorvelaImpl::GetRemedySource(int remedy, int column, Guid* out) {
     m_remedySources.Get(remedy, column, out);
 }
 
-DataSource* CorvelaImpl::CreateUserMateriaMedica() { return nullptr; }
+DataSource* CorvelaImpl::CreateUserMateriaMedica() {
+    return nullptr;
+}
 
-DataSource* CorvelaImpl::CreateUserArticleCollection() { return nullptr; }
+DataSource* CorvelaImpl::CreateUserArticleCollection() {
+    return nullptr;
+}
 
 void CorvelaImpl::CloseAll() {
     SaveDataSourceList();

@@ -7,4 +7,6 @@ extern "C" CORVELA_EXPORT Corvela& CorvelaInstance() {
     return facade;
 }
 
-CorvelaImpl& EngineInstance() { return static_cast<CorvelaImpl&>(CorvelaInstance()); }
+CorvelaImpl& EngineInstance() {
+    return static_cast<CorvelaImpl&>(CorvelaInstance());
+}

@@ -54,9 +54,14 @@ void CorvelaImpl::Discover() {
 void CorvelaImpl::LoadDataFile(const std::string& name, const std::string& directory) {
     ResolvedDataFile file = ResolveDataFile(name, directory);
     switch (file.kind) {
-        case DataFileKind::kRepertory: LoadRepertory(file.path); break;
-        case DataFileKind::kMateriaMedica: LoadMateriaMedica(file.path); break;
-        case DataFileKind::kNone: break;
+        case DataFileKind::kRepertory:
+            LoadRepertory(file.path);
+            break;
+        case DataFileKind::kMateriaMedica:
+            LoadMateriaMedica(file.path);
+            break;
+        case DataFileKind::kNone:
+            break;
     }
 }
 
@@ -75,4 +80,6 @@ bool CorvelaImpl::LoadRepertory(const std::string& path) {
 // materia medica, 3: a user article collection); then AppendMateriaMedica,
 // which fills the remedy-to-source table.  Materia medica files are not read
 // yet, so they are skipped like any file that fails to load.
-bool CorvelaImpl::LoadMateriaMedica(const std::string&) { return false; }
+bool CorvelaImpl::LoadMateriaMedica(const std::string&) {
+    return false;
+}

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-void RemedySourceTable::Resize(int rows) { m_rows.assign(rows < 0 ? 0 : static_cast<std::size_t>(rows), {}); }
+void RemedySourceTable::Resize(int rows) {
+    m_rows.assign(rows < 0 ? 0 : static_cast<std::size_t>(rows), {});
+}
 
 void RemedySourceTable::ClearRows() {
     for (auto& row : m_rows) row.clear();

@@ -2,6 +2,10 @@
 
 // Until the search engine is linked in, no query finds anything and none is
 // well formed.
-bool RunSearch(const SearchQuery*, SearchListener*) { return false; }
+bool RunSearch(const SearchQuery*, SearchListener*) {
+    return false;
+}
 
-bool RunAnalyzeQuery(const SearchQuery*, QueryMarkup*) { return false; }
+bool RunAnalyzeQuery(const SearchQuery*, QueryMarkup*) {
+    return false;
+}

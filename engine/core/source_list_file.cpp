@@ -11,7 +11,8 @@ namespace {
 std::string Normalised(const std::string& directory) {
     std::string result;
     for (char c : directory)
-        if (c != '\\' && c != '/' && c != ':') result += static_cast<char>(LowerCp1251(static_cast<unsigned char>(c)));
+        if (c != '\\' && c != '/' && c != ':')
+            result += static_cast<char>(LowerCp1251(static_cast<unsigned char>(c)));
     return result;
 }
 

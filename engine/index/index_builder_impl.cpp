@@ -17,7 +17,9 @@ std::string Quote(const std::string& word) {
 
 }  // namespace
 
-void IndexBuilderImpl::Begin() { Clear(); }
+void IndexBuilderImpl::Begin() {
+    Clear();
+}
 
 void IndexBuilderImpl::Finish() {}
 

@@ -24,7 +24,7 @@ inline constexpr std::size_t kPostingCountSize = 2;
 inline constexpr std::size_t kPostingSize = 4;
 
 // Readers take both 16-bit fields as signed values.
-inline constexpr std::size_t kMaxWordBytes = 2047;     // L <= 2,048 (zero included)
+inline constexpr std::size_t kMaxWordBytes = 2047;  // L <= 2,048 (zero included)
 inline constexpr std::size_t kMaxPostings = 32767;
 
 }  // namespace idx

@@ -55,8 +55,9 @@ bool IndexImpl::Validate() {
         const std::uint64_t countAt = word + length;
         if (countAt + idx::kPostingCountSize > size) return Fail(LoadFault::kBadPostings, countAt);
         std::int16_t postings = ReadI16(data + countAt);
-        if (postings < 0 ||
-            countAt + idx::kPostingCountSize + idx::kPostingSize * static_cast<std::uint64_t>(postings) > size)
+        if (postings < 0 || countAt + idx::kPostingCountSize +
+                                    idx::kPostingSize * static_cast<std::uint64_t>(postings) >
+                                size)
             return Fail(LoadFault::kBadPostings, countAt);
     }
     m_count = static_cast<unsigned>(count);
@@ -72,7 +73,8 @@ const std::uint8_t* IndexImpl::Entry(unsigned k) const {
 
 const char* IndexImpl::GetWord(unsigned k) {
     const std::uint8_t* entry = Entry(k);
-    return entry == nullptr ? nullptr : reinterpret_cast<const char*>(entry + idx::kEntryLengthSize);
+    return entry == nullptr ? nullptr
+                            : reinterpret_cast<const char*>(entry + idx::kEntryLengthSize);
 }
 
 int IndexImpl::GetPostingCount(unsigned k) {
@@ -86,5 +88,6 @@ std::int32_t IndexImpl::GetPosting(unsigned k, int j) {
     if (entry == nullptr || j < 0) return -1;
     const std::uint8_t* countAt = entry + idx::kEntryLengthSize + ReadI16(entry);
     if (j >= ReadI16(countAt)) return -1;
-    return ReadI32(countAt + idx::kPostingCountSize + idx::kPostingSize * static_cast<std::size_t>(j));
+    return ReadI32(countAt + idx::kPostingCountSize +
+                   idx::kPostingSize * static_cast<std::size_t>(j));
 }

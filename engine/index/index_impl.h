@@ -37,7 +37,7 @@ private:
     const std::uint8_t* Entry(unsigned k) const;
 
     MappedFile m_file;
-    unsigned m_count = 0;          // 0 while nothing is open
-    std::size_t m_table = 0;       // file offset of the entry table
+    unsigned m_count = 0;     // 0 while nothing is open
+    std::size_t m_table = 0;  // file offset of the entry table
     LoadError m_error;
 };

@@ -9,8 +9,8 @@
 #include <vector>
 
 struct PendingFile {
-    std::string path;                  // the target
-    std::vector<std::uint8_t> bytes;   // its whole new content
+    std::string path;                 // the target
+    std::vector<std::uint8_t> bytes;  // its whole new content
 };
 
 // Writes every file of the set, then renames them into place in order.  On

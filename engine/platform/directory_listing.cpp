@@ -7,7 +7,9 @@
 
 namespace {
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 bool EndsWithNoCase(std::string_view name, std::string_view suffix) {
     if (name.size() < suffix.size()) return false;

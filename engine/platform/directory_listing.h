@@ -9,5 +9,4 @@
 // and whose name ends with suffix (ASCII letters compared case-insensitively,
 // as "*.rpb" matches "X.RPB"), sorted byte-wise.  Empty when the directory
 // cannot be read.
-std::vector<std::string> ListFilesWithSuffix(const std::string& directory,
-                                             std::string_view suffix);
+std::vector<std::string> ListFilesWithSuffix(const std::string& directory, std::string_view suffix);

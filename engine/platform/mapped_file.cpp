@@ -12,9 +12,13 @@ namespace {
 const std::uint8_t kEmpty[1] = {0};
 }  // namespace
 
-MappedFile::~MappedFile() { Close(); }
+MappedFile::~MappedFile() {
+    Close();
+}
 
-MappedFile::MappedFile(MappedFile&& other) noexcept { *this = std::move(other); }
+MappedFile::MappedFile(MappedFile&& other) noexcept {
+    *this = std::move(other);
+}
 
 MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
     if (this == &other) return *this;
@@ -69,8 +73,7 @@ MappedFile MappedFile::FromBytes(std::vector<std::uint8_t> bytes) {
 }
 
 void MappedFile::Close() {
-    if (m_mapped && m_data != nullptr)
-        ::munmap(const_cast<std::uint8_t*>(m_data), m_size);
+    if (m_mapped && m_data != nullptr) ::munmap(const_cast<std::uint8_t*>(m_data), m_size);
     m_data = nullptr;
     m_size = 0;
     m_mapped = false;

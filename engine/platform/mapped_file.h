@@ -32,6 +32,6 @@ public:
 private:
     const std::uint8_t* m_data = nullptr;
     std::size_t m_size = 0;
-    bool m_mapped = false;              // m_data came from mmap
-    std::vector<std::uint8_t> m_buffer; // backs m_data when not mapped
+    bool m_mapped = false;               // m_data came from mmap
+    std::vector<std::uint8_t> m_buffer;  // backs m_data when not mapped
 };

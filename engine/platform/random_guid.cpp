@@ -19,8 +19,8 @@ bool FillRandom(std::uint8_t* out, std::size_t size) {
     }
     if (got == size) return true;
     std::ifstream urandom("/dev/urandom", std::ios::binary);
-    return static_cast<bool>(urandom.read(reinterpret_cast<char*>(out),
-                                          static_cast<std::streamsize>(size)));
+    return static_cast<bool>(
+        urandom.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(size)));
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ Guid NewRandomGuid() {
     std::memcpy(&id.data2, bytes + 4, 2);
     std::memcpy(&id.data3, bytes + 6, 2);
     std::memcpy(id.data4, bytes + 8, 8);
-    id.data3 = static_cast<std::uint16_t>((id.data3 & 0x0FFF) | 0x4000);  // version 4
-    id.data4[0] = static_cast<std::uint8_t>((id.data4[0] & 0x3F) | 0x80);   // variant 10xx
+    id.data3 = static_cast<std::uint16_t>((id.data3 & 0x0FFF) | 0x4000);   // version 4
+    id.data4[0] = static_cast<std::uint8_t>((id.data4[0] & 0x3F) | 0x80);  // variant 10xx
     return id;
 }

@@ -100,7 +100,8 @@ int RepertoryBuilderImpl::Save(const char* path) {
     }
     m_index.Finish();
     if (!m_index.Serialize(&files[1].bytes)) {
-        m_error = std::string("the word index cannot hold the repertory: ") + m_index.GetSaveError();
+        m_error =
+            std::string("the word index cannot hold the repertory: ") + m_index.GetSaveError();
         return 0;
     }
     if (!WriteFilesAtomically(files, &m_error)) return 0;

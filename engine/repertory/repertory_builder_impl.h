@@ -41,11 +41,11 @@ private:
     RemedyList& m_catalogue;
     IndexBuilderImpl& m_index;
     const RepertoryDescription* m_description = nullptr;
-    std::vector<CompiledRubric> m_rubrics;   // pre-order
-    std::vector<std::int32_t> m_open;        // stack of open rubrics
-    bool m_secondRoot = false;               // a second root was refused
-    std::size_t m_tooDeep = 0;               // first rubric beyond the depth bound, or 0
+    std::vector<CompiledRubric> m_rubrics;  // pre-order
+    std::vector<std::int32_t> m_open;       // stack of open rubrics
+    bool m_secondRoot = false;              // a second root was refused
+    std::size_t m_tooDeep = 0;              // first rubric beyond the depth bound, or 0
     std::set<std::string> m_unknownSet;
-    std::vector<std::string> m_unknown;      // in order of first occurrence
+    std::vector<std::string> m_unknown;  // in order of first occurrence
     std::string m_error;
 };

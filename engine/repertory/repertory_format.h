@@ -26,8 +26,8 @@ inline constexpr char kRecordMark[4] = {'T', 'O', 'P', 'C'};
 inline constexpr std::size_t kChildTableOffsetField = 4;  // int16: record start -> child table
 inline constexpr std::size_t kTextField = 6;              // counted string
 inline constexpr std::size_t kTextStart = 8;
-inline constexpr std::size_t kRemedyEntrySize = 5;        // uint32 remedy, uint8 grade
-inline constexpr std::size_t kChildOffsetSize = 4;        // uint32, relative to the parent's start
+inline constexpr std::size_t kRemedyEntrySize = 5;  // uint32 remedy, uint8 grade
+inline constexpr std::size_t kChildOffsetSize = 4;  // uint32, relative to the parent's start
 // The smallest record: mark, child table offset, text length, one zero byte,
 // remedy count, child count.
 inline constexpr std::size_t kMinRecordSize = 4 + 2 + 2 + 1 + 2 + 2;

@@ -4,7 +4,9 @@
 
 #include "coding/little_endian.h"
 
-RepertoryImpl::RepertoryImpl() { Reset(); }
+RepertoryImpl::RepertoryImpl() {
+    Reset();
+}
 
 RepertoryImpl::~RepertoryImpl() = default;
 
@@ -33,7 +35,9 @@ bool RepertoryImpl::Open(const char* path) {
     return OpenMapped(std::move(file), path);
 }
 
-Topic* RepertoryImpl::GetRoot() { return m_topics.empty() ? nullptr : &m_topics.front(); }
+Topic* RepertoryImpl::GetRoot() {
+    return m_topics.empty() ? nullptr : &m_topics.front();
+}
 
 Topic* RepertoryImpl::GetTopic(std::uint32_t id) {
     std::uint32_t number = ItemNumber(id);
@@ -46,5 +50,6 @@ void RepertoryImpl::GetTopicsOfRemedy(int remedy, std::vector<std::int32_t>& out
     const std::uint8_t* list = m_file.Data() + found->second;
     std::uint32_t count = ReadU32(list);
     out.reserve(out.size() + count);
-    for (std::uint32_t i = 0; i < count; ++i) out.push_back(ReadI32(list + 4 + 4 * static_cast<std::size_t>(i)));
+    for (std::uint32_t i = 0; i < count; ++i)
+        out.push_back(ReadI32(list + 4 + 4 * static_cast<std::size_t>(i)));
 }

@@ -66,9 +66,9 @@ private:
     int m_position = -1;
     MappedFile m_file;
     std::uint32_t m_flags = 0;
-    const char* m_texts[6];                        // identifier text, texts 1-5
-    std::deque<TopicImpl> m_topics;                // index = pre-order number; owns them
-    std::size_t m_maxTopics = 0;                   // bound while loading
+    const char* m_texts[6];          // identifier text, texts 1-5
+    std::deque<TopicImpl> m_topics;  // index = pre-order number; owns them
+    std::size_t m_maxTopics = 0;     // bound while loading
     IndexImpl m_index;
     std::map<std::int32_t, std::size_t> m_remedyLists;  // remedy -> file offset of its list
     std::string m_path;

@@ -37,16 +37,18 @@ void WriteRecord(ByteWriter& w, const CompiledRubric& rubric) {
         w.PutU32(static_cast<std::uint32_t>(rubric.remedies[i]));
         w.PutU8(static_cast<std::uint8_t>(rubric.grades[i] & 0xFF));
     }
-    w.PatchU16(start + rpb::kChildTableOffsetField, static_cast<std::uint16_t>(w.Position() - start));
+    w.PatchU16(start + rpb::kChildTableOffsetField,
+               static_cast<std::uint16_t>(w.Position() - start));
     w.PutU16(static_cast<std::uint16_t>(rubric.childCount));
-    for (std::int32_t i = 0; i < rubric.childCount; ++i) w.PutU32(0);  // child offsets, patched later
+    for (std::int32_t i = 0; i < rubric.childCount; ++i)
+        w.PutU32(0);  // child offsets, patched later
 }
 
 }  // namespace
 
 bool WriteRepertoryImage(const RepertoryDescription& description,
-                         const std::vector<CompiledRubric>& rubrics,
-                         std::vector<std::uint8_t>* out, std::string* error) {
+                         const std::vector<CompiledRubric>& rubrics, std::vector<std::uint8_t>* out,
+                         std::string* error) {
     out->clear();
     if (rubrics.size() > rpb::kMaxRubrics) {
         *error = "the repertory has " + std::to_string(rubrics.size()) +
@@ -123,7 +125,8 @@ bool WriteRepertoryImage(const RepertoryDescription& description,
             const std::size_t parentStart = starts[static_cast<std::size_t>(rubric.parent)];
             const std::size_t childTable =
                 parentStart + (w.Bytes()[parentStart + 4] | (w.Bytes()[parentStart + 5] << 8));
-            w.PatchU32(childTable + 2 + rpb::kChildOffsetSize * static_cast<std::size_t>(rubric.siblingIndex),
+            w.PatchU32(childTable + 2 +
+                           rpb::kChildOffsetSize * static_cast<std::size_t>(rubric.siblingIndex),
                        static_cast<std::uint32_t>(starts[i] - parentStart));
         }
         WriteRecord(w, rubric);

@@ -15,7 +15,7 @@ struct CompiledRubric {
     std::vector<int> grades;             // parallel to remedies; the low 8 bits are stored
     std::int32_t parent = -1;            // index of the parent, -1 for the root
     std::int32_t childCount = 0;
-    std::int32_t siblingIndex = 0;       // position among the parent's children
+    std::int32_t siblingIndex = 0;  // position among the parent's children
 };
 
 // Checks that everything fits the format and writes the file image into *out:
@@ -24,5 +24,5 @@ struct CompiledRubric {
 // the rubric (its number and text) that does not fit, when the format cannot
 // hold the repertory; *out is then left empty.
 bool WriteRepertoryImage(const RepertoryDescription& description,
-                         const std::vector<CompiledRubric>& rubrics,
-                         std::vector<std::uint8_t>* out, std::string* error);
+                         const std::vector<CompiledRubric>& rubrics, std::vector<std::uint8_t>* out,
+                         std::string* error);

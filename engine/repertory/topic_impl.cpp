@@ -16,7 +16,9 @@ const char* TopicImpl::GetText() {
     return reinterpret_cast<const char*>(m_record + rpb::kTextStart);
 }
 
-int TopicImpl::GetRemedyCount() { return ReadI16(RemedyCountField(m_record)); }
+int TopicImpl::GetRemedyCount() {
+    return ReadI16(RemedyCountField(m_record));
+}
 
 const std::uint8_t* TopicImpl::Entry(int entry) {
     if (entry < 0 || entry >= GetRemedyCount()) return nullptr;

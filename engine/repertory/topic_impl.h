@@ -33,7 +33,7 @@ private:
     const std::uint8_t* Entry(int entry);
 
     std::uint32_t m_id;
-    TopicImpl* m_parent;              // null for the root
+    TopicImpl* m_parent;  // null for the root
     const std::uint8_t* m_record;
     std::vector<TopicImpl*> m_children;
 };

@@ -53,14 +53,18 @@ TEST(Catalogue, ReadsAttributesNamesAndSynonyms) {
 }
 
 TEST(Catalogue, FieldRules) {
-    struct Case { const char* line; std::vector<std::string> names; int attribute0; };
+    struct Case {
+        const char* line;
+        std::vector<std::string> names;
+        int attribute0;
+    };
     const Case cases[] = {
         {"\t\t\t\t\tacon. \tx\n", {"acon.", "x"}, kNoAttribute},    // stop before the spaces stays
-        {"\t\t\t\t\tacon  .\tx\n", {"acon", "x"}, kNoAttribute},     // spaces before the stop go
-        {"010\t\t\t\t\ta\t\tb\n", {"a", "b"}, 8},                      // octal; empty field skipped
-        {"0x1F\t\t\t\t\ta\tb\r\n", {"a", "b"}, 31},                    // hexadecimal; CR ends the line
-        {"seven\t\t\t\t\ta\tb\rc\td\n", {"a", "b"}, kNoAttribute},     // unreadable attribute
-        {"\t\t\t\t\ta\tb", {"a"}, kNoAttribute},                       // unterminated last field ignored
+        {"\t\t\t\t\tacon  .\tx\n", {"acon", "x"}, kNoAttribute},    // spaces before the stop go
+        {"010\t\t\t\t\ta\t\tb\n", {"a", "b"}, 8},                   // octal; empty field skipped
+        {"0x1F\t\t\t\t\ta\tb\r\n", {"a", "b"}, 31},                 // hexadecimal; CR ends the line
+        {"seven\t\t\t\t\ta\tb\rc\td\n", {"a", "b"}, kNoAttribute},  // unreadable attribute
+        {"\t\t\t\t\ta\tb", {"a"}, kNoAttribute},  // unterminated last field ignored
     };
     for (const Case& c : cases) {
         CatalogueLine line = ParseCatalogueLine(c.line);
@@ -71,11 +75,11 @@ TEST(Catalogue, FieldRules) {
 
 TEST(Catalogue, LaterLinesMergeAndShortLinesAreIgnored) {
     Catalogue list(
-        "\t\t\t\t\tsolo.\n"                                   // one name: no remedy
+        "\t\t\t\t\tsolo.\n"  // one name: no remedy
         "\t\t\t\t\tacon.\tAconitum napellus\n"
         "9\t9\t9\t9\t9\tACON.\tAconitum\tAconitum napellus\n"  // merges into acon
         "\t\t\t\t\tbell.\tBelladonna\tShared\n"
-        "\t\t\t\t\tbry.\tBryonia\tshared\r\n"                  // a later remedy takes "shared"
+        "\t\t\t\t\tbry.\tBryonia\tshared\r\n"  // a later remedy takes "shared"
         "\t\t\t\t\tlast.\tunterminated");
     ASSERT_EQ(list->GetRemedyCount(), 3);
     EXPECT_EQ(list->FindRemedy("solo"), nullptr);

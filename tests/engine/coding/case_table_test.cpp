@@ -25,12 +25,27 @@ wchar_t ToUnicode(iconv_t cd, unsigned char byte) {
 }  // namespace
 
 TEST(CaseTable, FoldsLatinCyrillicAndTheOtherCapitals) {
-    struct Pair { unsigned char upper, lower; };
-    const Pair pairs[] = {{'A', 'a'}, {'Z', 'z'}, {0xC0, 0xE0} /* А а */, {0xDF, 0xFF} /* Я я */,
-                          {0xA8, 0xB8} /* Ё ё */, {0x80, 0x90} /* Ђ ђ */, {0x81, 0x83} /* Ѓ ѓ */,
-                          {0x8A, 0x9A}, {0x8C, 0x9C}, {0x8D, 0x9D}, {0x8E, 0x9E}, {0x8F, 0x9F},
-                          {0xA1, 0xA2} /* Ў ў */, {0xA3, 0xBC} /* Ј ј */, {0xA5, 0xB4} /* Ґ ґ */,
-                          {0xAA, 0xBA} /* Є є */, {0xAF, 0xBF} /* Ї ї */, {0xB2, 0xB3} /* І і */,
+    struct Pair {
+        unsigned char upper, lower;
+    };
+    const Pair pairs[] = {{'A', 'a'},
+                          {'Z', 'z'},
+                          {0xC0, 0xE0} /* А а */,
+                          {0xDF, 0xFF} /* Я я */,
+                          {0xA8, 0xB8} /* Ё ё */,
+                          {0x80, 0x90} /* Ђ ђ */,
+                          {0x81, 0x83} /* Ѓ ѓ */,
+                          {0x8A, 0x9A},
+                          {0x8C, 0x9C},
+                          {0x8D, 0x9D},
+                          {0x8E, 0x9E},
+                          {0x8F, 0x9F},
+                          {0xA1, 0xA2} /* Ў ў */,
+                          {0xA3, 0xBC} /* Ј ј */,
+                          {0xA5, 0xB4} /* Ґ ґ */,
+                          {0xAA, 0xBA} /* Є є */,
+                          {0xAF, 0xBF} /* Ї ї */,
+                          {0xB2, 0xB3} /* І і */,
                           {0xBD, 0xBE} /* Ѕ ѕ */};
     for (const Pair& pair : pairs) {
         EXPECT_EQ(LowerCp1251(pair.upper), pair.lower) << int(pair.upper);
@@ -51,12 +66,14 @@ TEST(CaseTable, AgreesWithUnicodeForEveryByte) {
         GTEST_SKIP() << "no CP1251 converter or C.UTF-8 locale";
     std::map<wchar_t, unsigned char> byteOf;
     for (int c = 0; c < 256; ++c)
-        if (wchar_t w = ToUnicode(toUnicode, static_cast<unsigned char>(c))) byteOf[w] = static_cast<unsigned char>(c);
+        if (wchar_t w = ToUnicode(toUnicode, static_cast<unsigned char>(c)))
+            byteOf[w] = static_cast<unsigned char>(c);
     for (int c = 0; c < 256; ++c) {
         wchar_t w = ToUnicode(toUnicode, static_cast<unsigned char>(c));
         unsigned char expected = static_cast<unsigned char>(c);
         if (w != 0) {
-            auto lower = byteOf.find(static_cast<wchar_t>(towlower_l(static_cast<wint_t>(w), utf8)));
+            auto lower =
+                byteOf.find(static_cast<wchar_t>(towlower_l(static_cast<wint_t>(w), utf8)));
             if (lower != byteOf.end()) expected = lower->second;
         }
         EXPECT_EQ(LowerCp1251(static_cast<unsigned char>(c)), expected) << "byte " << c;

@@ -53,9 +53,9 @@ TEST_F(Facade, RemedySourceRows) {
     Engine().GetRemedySource(2, 1, &untouched);
     Engine().GetRemedySource(99, 0, &untouched);
     EXPECT_EQ(untouched.data1, 77u);
-    EXPECT_EQ(Engine().GetRemedySourceCount(8), 0);   // one past the catalogue
+    EXPECT_EQ(Engine().GetRemedySourceCount(8), 0);  // one past the catalogue
     EXPECT_EQ(Engine().GetRemedySourceCount(-1), 0);
-    Engine().AddRemedySource(8, m_source);            // outside the table: ignored
+    Engine().AddRemedySource(8, m_source);  // outside the table: ignored
     EXPECT_EQ(Engine().GetRemedySourceCount(8), 0);
     Engine().RemoveRemedySource(2, m_source);
     EXPECT_EQ(Engine().GetRemedySourceCount(2), 0);

@@ -23,7 +23,8 @@ class SourceListFile : public HomeTest {};
 TEST_F(SourceListFile, CloseAllWritesTheSectionAndKeepsTheOthers) {
     ASSERT_EQ(CompileRepertory("root\n", HomePath("b.rpb")), 1);
     ASSERT_EQ(CompileRepertory("root\n", HomePath("a.rpb")), 1);
-    WriteBytes(HomePath("corvela.ini"), {'[', 'O', 't', 'h', 'e', 'r', ']', '\n', 'k', '=', '1', '\n'});
+    WriteBytes(HomePath("corvela.ini"),
+               {'[', 'O', 't', 'h', 'e', 'r', ']', '\n', 'k', '=', '1', '\n'});
     ASSERT_EQ(CorvelaInstance().GetDataSourceCount(), 2u);
     CorvelaInstance().CloseAll();
     EXPECT_EQ(ReadText(HomePath("corvela.ini")),

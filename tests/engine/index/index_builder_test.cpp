@@ -1,9 +1,8 @@
-#include "index/index_builder_impl.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "index/index_builder_impl.h"
 #include "index_test_util.h"
 #include "scratch_directory.h"
 

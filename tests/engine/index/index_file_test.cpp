@@ -1,8 +1,7 @@
-#include "index/index_impl.h"
-
 #include <gtest/gtest.h>
 
 #include "index/index_builder_impl.h"
+#include "index/index_impl.h"
 #include "index_test_util.h"
 #include "scratch_directory.h"
 
@@ -76,7 +75,12 @@ TEST(IndexFile, DamagedFieldsAreRefusedWithTheirReason) {
     // Entries: "ache" at 32 (length at 32, posting count at 39), "head" at 45, "pain" at 62.
     const std::vector<std::uint8_t> whole = SmallIndex();
     ASSERT_EQ(whole.size(), 75u);
-    struct Case { std::size_t at; int width; std::uint32_t value; LoadFault fault; };
+    struct Case {
+        std::size_t at;
+        int width;
+        std::uint32_t value;
+        LoadFault fault;
+    };
     const Case cases[] = {
         {12, 4, 0x80000000u, LoadFault::kBadEntryTable},  // negative entry count
         {12, 4, 1000, LoadFault::kBadEntryTable},         // table runs past the end

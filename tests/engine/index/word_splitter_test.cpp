@@ -21,7 +21,10 @@ using Words_ = std::vector<std::string>;
 }  // namespace
 
 TEST(WordSplitter, RubricTextSplitsOnlyAtItsDelimiters) {
-    struct Case { const char* text; Words_ words; };
+    struct Case {
+        const char* text;
+        Words_ words;
+    };
     const Case cases[] = {
         {"Head-ache", {"Head", "ache"}},
         {"worse<3am>", {"worse<3am>"}},
@@ -29,7 +32,8 @@ TEST(WordSplitter, RubricTextSplitsOnlyAtItsDelimiters) {
         {"\"a'b\";c?d*e^f~g+h=i|j.k", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"}},
         {"a&b #1 50% x_y [z] back\\slash", {"a&b", "#1", "50%", "x_y", "[z]", "back\\slash"}},
         {"tab\there", {"tab\there"}},
-        {"\xC3\xCE\xCB\xCE\xC2\xC0-\xE1\xEE\xEB\xFC", {"\xC3\xCE\xCB\xCE\xC2\xC0", "\xE1\xEE\xEB\xFC"}},
+        {"\xC3\xCE\xCB\xCE\xC2\xC0-\xE1\xEE\xEB\xFC",
+         {"\xC3\xCE\xCB\xCE\xC2\xC0", "\xE1\xEE\xEB\xFC"}},
         {"  ,. ", {}},
         {"", {}},
     };
@@ -37,7 +41,10 @@ TEST(WordSplitter, RubricTextSplitsOnlyAtItsDelimiters) {
 }
 
 TEST(WordSplitter, ArticleTextKeepsOnlyLettersAndDigits) {
-    struct Case { const char* text; Words_ words; };
+    struct Case {
+        const char* text;
+        Words_ words;
+    };
     const Case cases[] = {
         {"Nux-v.", {"Nux", "v"}},
         {"c30 and 6x", {"c30", "and", "6x"}},

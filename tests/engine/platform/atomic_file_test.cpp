@@ -11,7 +11,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
 
 std::size_t EntryCount(const std::string& directory) {
     std::size_t count = 0;

@@ -4,19 +4,18 @@
 #include <filesystem>
 
 #include "platform/directory_listing.h"
-#include "platform/path_parts.h"
 #include "platform/program_directory.h"
 #include "scratch_directory.h"
 
 TEST(DirectoryListing, MatchesTheSuffixInAnyCaseAndSortsByteWise) {
     ScratchDirectory dir;
-    for (const char* name : {"b.rpb", "a.rpb", "B.RPB", "kent.v2.rpb", "\xC0.rpb", "x.mmb",
-                             "x.rpb.bak", ".rpb"})
+    for (const char* name :
+         {"b.rpb", "a.rpb", "B.RPB", "kent.v2.rpb", "\xC0.rpb", "x.mmb", "x.rpb.bak", ".rpb"})
         ScratchDirectory::Write(dir / name, "");
     std::filesystem::create_directory(dir / "folder.rpb");
-    EXPECT_EQ(ListFilesWithSuffix(dir.Path(), ".rpb"),
-              (std::vector<std::string>{".rpb", "B.RPB", "a.rpb", "b.rpb", "kent.v2.rpb",
-                                        "\xC0.rpb"}));
+    EXPECT_EQ(
+        ListFilesWithSuffix(dir.Path(), ".rpb"),
+        (std::vector<std::string>{".rpb", "B.RPB", "a.rpb", "b.rpb", "kent.v2.rpb", "\xC0.rpb"}));
     EXPECT_TRUE(ListFilesWithSuffix(dir / "missing", ".rpb").empty());
 }
 
@@ -29,16 +28,4 @@ TEST(ProgramDirectory, FollowsMeridaneHomeElseTheExecutable) {
     EXPECT_EQ(ProgramDirectory(),
               std::filesystem::canonical("/proc/self/exe").parent_path().string());
     if (saved != nullptr) ::setenv("MERIDANE_HOME", keep.c_str(), 1);
-}
-
-TEST(PathParts, SplitsAtTheLastSlashAndDot) {
-    EXPECT_EQ(DirectoryOf("/d/kent.v2.rpb"), "/d");
-    EXPECT_EQ(DirectoryOf("kent.rpb"), "");
-    EXPECT_EQ(DirectoryOf("/kent.rpb"), "/");
-    EXPECT_EQ(FileNameOf("/d/kent.v2.rpb"), "kent.v2.rpb");
-    EXPECT_EQ(ExtensionOf("/d/kent.v2.rpb"), ".rpb");
-    EXPECT_EQ(ExtensionOf("/d.old/kent"), "");
-    EXPECT_EQ(StemOf("/d/kent.v2.rpb"), "kent.v2");
-    EXPECT_EQ(JoinPath("/d/", "x"), "/d/x");
-    EXPECT_EQ(JoinPath("", "x"), "x");
 }

@@ -12,7 +12,8 @@ TEST(MappedFile, MapsTheWholeFileReadOnly) {
     MappedFile file;
     ASSERT_TRUE(file.Open((dir / "a.bin").c_str()));
     ASSERT_EQ(file.Size(), 7u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.Data()), 7), std::string("abc\0def", 7));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.Data()), 7),
+              std::string("abc\0def", 7));
     file.Close();
     EXPECT_FALSE(file.IsOpen());
     EXPECT_EQ(file.Size(), 0u);

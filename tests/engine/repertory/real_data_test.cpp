@@ -26,9 +26,10 @@ TEST(RealData, KentCompilesAndLoadsWhole) {
     RepertoryBuilderImpl builder(catalogue, index);
     ScratchDirectory dir;
     std::ifstream in(shared + "/kent.rps", std::ios::binary);
-    const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const RepertoryDescription description{"480F689C-90DE-450E-8425-D6EBC094EEC0", "REP_KENT", "",
-                                           "", "", "", 0};
+    const std::string source((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
+    const RepertoryDescription description{
+        "480F689C-90DE-450E-8425-D6EBC094EEC0", "REP_KENT", "", "", "", "", 0};
     ASSERT_EQ(CompileRepertory(builder, description, source, dir / "kent.rpb"), 1)
         << builder.GetSaveError();
     EXPECT_EQ(builder.GetUnknownRemedyCount(), 0);

@@ -14,7 +14,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-RepertoryBuilder& Builder() { return *CorvelaInstance().GetRepertoryBuilder(); }
+RepertoryBuilder& Builder() {
+    return *CorvelaInstance().GetRepertoryBuilder();
+}
 
 // Adds count children named text under the open rubric.
 void AddLeaves(int count, const char* text) {
@@ -76,7 +78,8 @@ TEST(RepertoryBuilder, RefusesWhatTheFormatCannotHold) {
         const char* error;  // part of GetSaveError
     };
     static const std::string longText(32800, 'n');
-    static const RepertoryDescription longName{kTestRepertoryId, longText.c_str(), "", "", "", "", 0};
+    static const RepertoryDescription longName{
+        kTestRepertoryId, longText.c_str(), "", "", "", "", 0};
     const Case cases[] = {
         {"no root", [] { Builder().Begin(&TestDescription()); }, "no root"},
         {"second root",

@@ -20,15 +20,17 @@ class DamagedRepertory : public ::testing::Test {
 protected:
     void SetUp() override {
         const RepertoryDescription description{"", "", "", "", "", "", 7};
-        ASSERT_EQ(CompileRepertory("r\tbell:259\n\tA\tacon:1 bell:2 acon:3\n\tB\n", Path(),
-                                   description), 1);
+        ASSERT_EQ(
+            CompileRepertory("r\tbell:259\n\tA\tacon:1 bell:2 acon:3\n\tB\n", Path(), description),
+            1);
         m_whole = ReadBytes(Path());
         ASSERT_EQ(m_whole.size(), 168u);
     }
     std::string Path() const { return m_dir / "t.rpb"; }
     LoadError Open(std::vector<std::uint8_t> bytes) {
         RepertoryImpl repertory;
-        if (repertory.OpenMapped(MappedFile::FromBytes(std::move(bytes)), Path().c_str())) return {};
+        if (repertory.OpenMapped(MappedFile::FromBytes(std::move(bytes)), Path().c_str()))
+            return {};
         EXPECT_EQ(repertory.GetRoot(), nullptr);
         EXPECT_EQ(repertory.GetTopicCount(), 0u);
         return repertory.GetLoadError();
@@ -69,46 +71,51 @@ TEST_F(DamagedRepertory, EveryTruncationIsRefused) {
 }
 
 TEST_F(DamagedRepertory, DamagedFieldsAreRefusedWithTheirReason) {
-    struct Case { std::size_t at; int width; std::uint32_t value; LoadFault fault; };
+    struct Case {
+        std::size_t at;
+        int width;
+        std::uint32_t value;
+        LoadFault fault;
+    };
     const Case cases[] = {
         {4, 4, 2, LoadFault::kBadVersion},
-        {24, 2, 0x8000, LoadFault::kBadHeaderString},      // negative string offset
-        {26, 2, 500, LoadFault::kBadHeaderString},         // string beyond the end
-        {36, 2, 5, LoadFault::kBadHeaderString},           // length misses the zero byte
+        {24, 2, 0x8000, LoadFault::kBadHeaderString},  // negative string offset
+        {26, 2, 500, LoadFault::kBadHeaderString},     // string beyond the end
+        {36, 2, 5, LoadFault::kBadHeaderString},       // length misses the zero byte
         {20, 4, 1000, LoadFault::kBadRemedyTable},
-        {54, 4, 0x10000000, LoadFault::kBadRemedyTable},   // too many pairs
+        {54, 4, 0x10000000, LoadFault::kBadRemedyTable},  // too many pairs
         {62, 4, 5000, LoadFault::kBadRemedyList},
-        {74, 4, 1000, LoadFault::kBadRemedyList},          // list longer than the file
+        {74, 4, 1000, LoadFault::kBadRemedyList},  // list longer than the file
         {16, 4, 5000, LoadFault::kBadRecord},
-        {16, 4, 163, LoadFault::kBadRecord},               // record cut by the end
-        {104, 2, 0x8000, LoadFault::kBadText},             // negative text length
+        {16, 4, 163, LoadFault::kBadRecord},    // record cut by the end
+        {104, 2, 0x8000, LoadFault::kBadText},  // negative text length
         {104, 2, 0, LoadFault::kBadText},
-        {104, 2, 1, LoadFault::kBadText},                  // text without its zero byte
-        {108, 2, 0x8000, LoadFault::kBadRemedyEntries},    // negative remedy count
+        {104, 2, 1, LoadFault::kBadText},                // text without its zero byte
+        {108, 2, 0x8000, LoadFault::kBadRemedyEntries},  // negative remedy count
         {108, 2, 100, LoadFault::kBadRemedyEntries},
-        {102, 2, 0x8000, LoadFault::kBadChildTable},       // negative child table offset
+        {102, 2, 0x8000, LoadFault::kBadChildTable},  // negative child table offset
         {102, 2, 200, LoadFault::kBadChildTable},
-        {115, 2, 0x8000, LoadFault::kBadChildTable},       // negative child count
+        {115, 2, 0x8000, LoadFault::kBadChildTable},  // negative child count
         {115, 2, 30, LoadFault::kBadChildTable},
-        {117, 4, 0, LoadFault::kBadChildOffset},           // the root as its own child
-        {117, 4, 0xFFFFFFF0u, LoadFault::kBadChildOffset}, // "back up" wraps past the end
+        {117, 4, 0, LoadFault::kBadChildOffset},            // the root as its own child
+        {117, 4, 0xFFFFFFF0u, LoadFault::kBadChildOffset},  // "back up" wraps past the end
         {121, 4, 1000, LoadFault::kBadChildOffset},
     };
     for (const Case& c : cases) {
         std::vector<std::uint8_t> bytes = m_whole;
         Poke(bytes, c.at, c.width, c.value);
         LoadError error = Open(bytes);
-        EXPECT_EQ(error.fault, c.fault) << "offset " << c.at << " value " << c.value << ": "
-                                        << error.Describe();
+        EXPECT_EQ(error.fault, c.fault)
+            << "offset " << c.at << " value " << c.value << ": " << error.Describe();
     }
 }
 
 TEST_F(DamagedRepertory, MagicMarksAndFileSizeAreNotExamined) {
     std::vector<std::uint8_t> bytes = m_whole;
-    Poke(bytes, 0, 4, 0);        // magic
-    Poke(bytes, 8, 4, 12345);    // file size
-    Poke(bytes, 98, 4, 0);       // the root's "TOPC"
-    Poke(bytes, 154, 4, 0);      // B's "TOPC"
+    Poke(bytes, 0, 4, 0);      // magic
+    Poke(bytes, 8, 4, 12345);  // file size
+    Poke(bytes, 98, 4, 0);     // the root's "TOPC"
+    Poke(bytes, 154, 4, 0);    // B's "TOPC"
     EXPECT_FALSE(Open(bytes).IsError()) << Open(bytes).Describe();
 }
 

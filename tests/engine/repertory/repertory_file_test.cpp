@@ -33,7 +33,8 @@ TEST(RepertoryFile, RemedyTableAndRecordsOfATree) {
     const RepertoryDescription description{"", "", "", "", "", "", 7};
     // Catalogue numbers: acon 0, bell 2.  Rubrics: 0 root, 1 A, 2 B.
     ASSERT_EQ(CompileRepertory("r\tbell:259\n\tA\tacon:1 bell:2 acon:3\n\tB\n", dir / "t.rpb",
-                               description), 1);
+                               description),
+              1);
     // Strings 36..53 (six empty ones); remedy table at 54: N = 2, pairs, then
     // acon's list {1, 1} at 74 and bell's {0, 1} at 86.
     ExpectedBytes file;

@@ -13,8 +13,10 @@ namespace {
 class RepertoryTree : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(CompileRepertory("root\n\tA\tacon:3 bell:0\n\t\tA1\n\t\tA2\tacon:1\n\tB\tbell:2\n",
-                                   m_dir / "tree.rpb"), 1);
+        ASSERT_EQ(
+            CompileRepertory("root\n\tA\tacon:3 bell:0\n\t\tA1\n\t\tA2\tacon:1\n\tB\tbell:2\n",
+                             m_dir / "tree.rpb"),
+            1);
         m_repertory.SetPosition(3);
         ASSERT_TRUE(m_repertory.Open((m_dir / "tree.rpb").c_str()))
             << m_repertory.GetLoadError().Describe();

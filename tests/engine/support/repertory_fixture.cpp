@@ -8,8 +8,8 @@
 namespace corvela_test {
 
 const RepertoryDescription& TestDescription() {
-    static const RepertoryDescription description{kTestRepertoryId, "REP_TEST", "Test repertory",
-                                                  "text 3", "text 4", "text 5", 0};
+    static const RepertoryDescription description{
+        kTestRepertoryId, "REP_TEST", "Test repertory", "text 3", "text 4", "text 5", 0};
     return description;
 }
 

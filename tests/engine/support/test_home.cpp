@@ -41,9 +41,13 @@ public:
 
 }  // namespace
 
-const std::string& HomeDirectory() { return Home(); }
+const std::string& HomeDirectory() {
+    return Home();
+}
 
-std::string HomePath(const std::string& name) { return Home() + "/" + name; }
+std::string HomePath(const std::string& name) {
+    return Home() + "/" + name;
+}
 
 void RemoveHomeDataFiles() {
     for (const auto& entry : fs::directory_iterator(Home()))
@@ -57,7 +61,8 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string ReadText(const std::string& path) {

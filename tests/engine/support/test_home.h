@@ -6,11 +6,11 @@
 // call CloseAll() so that the next call discovers them.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace corvela_test {
 
