@@ -27,7 +27,9 @@ std::string CheckRubric(std::size_t number, const CompiledRubric& rubric) {
     return {};
 }
 
-void WriteRecord(ByteWriter& w, const CompiledRubric& rubric) {
+// Writes one record with zero child offsets; returns where its first child
+// offset goes.
+std::size_t WriteRecord(ByteWriter& w, const CompiledRubric& rubric) {
     const std::size_t start = w.Position();
     w.PutBytes(rpb::kRecordMark, sizeof rpb::kRecordMark);
     w.PutU16(0);  // child table offset, patched below
@@ -40,8 +42,10 @@ void WriteRecord(ByteWriter& w, const CompiledRubric& rubric) {
     w.PatchU16(start + rpb::kChildTableOffsetField,
                static_cast<std::uint16_t>(w.Position() - start));
     w.PutU16(static_cast<std::uint16_t>(rubric.childCount));
+    const std::size_t childOffsets = w.Position();
     for (std::int32_t i = 0; i < rubric.childCount; ++i)
-        w.PutU32(0);  // child offsets, patched later
+        w.PutU32(0);  // patched as each child is written
+    return childOffsets;
 }
 
 }  // namespace
@@ -118,18 +122,17 @@ bool WriteRepertoryImage(const RepertoryDescription& description,
     // parent's child table as the child is written.
     w.PatchU32(rpb::kRootOffsetOffset, static_cast<std::uint32_t>(w.Position()));
     std::vector<std::size_t> starts(rubrics.size());
+    std::vector<std::size_t> childOffsets(rubrics.size());
     for (std::size_t i = 0; i < rubrics.size(); ++i) {
         const CompiledRubric& rubric = rubrics[i];
         starts[i] = w.Position();
         if (rubric.parent >= 0) {
-            const std::size_t parentStart = starts[static_cast<std::size_t>(rubric.parent)];
-            const std::size_t childTable =
-                parentStart + (w.Bytes()[parentStart + 4] | (w.Bytes()[parentStart + 5] << 8));
-            w.PatchU32(childTable + 2 +
+            const auto parent = static_cast<std::size_t>(rubric.parent);
+            w.PatchU32(childOffsets[parent] +
                            rpb::kChildOffsetSize * static_cast<std::size_t>(rubric.siblingIndex),
-                       static_cast<std::uint32_t>(starts[i] - parentStart));
+                       static_cast<std::uint32_t>(starts[i] - starts[parent]));
         }
-        WriteRecord(w, rubric);
+        childOffsets[i] = WriteRecord(w, rubric);
     }
 
     if (w.Position() > 0xFFFFFFFFull) {
