@@ -27,7 +27,9 @@ CDocTemplate* CDocManager::AddTemplate(int slot, std::unique_ptr<CDocTemplate> d
     return added;
 }
 
-CDocTemplate* CDocManager::Template(int slot) const { return m_slots.value(slot); }
+CDocTemplate* CDocManager::Template(int slot) const {
+    return m_slots.value(slot);
+}
 
 CDocTemplate* CDocManager::FindTemplate(const QString& className) const {
     for (const auto& t : m_templates) {

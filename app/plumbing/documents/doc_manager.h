@@ -9,8 +9,8 @@
 #pragma once
 
 #include <QHash>
-#include <QMdiArea>
 #include <QList>
+#include <QMdiArea>
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -20,8 +20,6 @@
 #include "plumbing/documents/document.h"
 
 class CChildFrame;
-
-
 
 class CDocManager : public QObject {
     Q_OBJECT

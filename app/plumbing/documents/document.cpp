@@ -16,4 +16,6 @@ void CDocument::SetModified(bool modified) {
     Q_EMIT ModifiedChanged(m_modified);
 }
 
-void CDocument::NotifyChanged() { Q_EMIT Changed(); }
+void CDocument::NotifyChanged() {
+    Q_EMIT Changed();
+}

@@ -4,7 +4,9 @@ namespace {
 void* g_item = nullptr;  // user-interface thread only
 }
 
-void CHandOverSlot::Put(void* item) { g_item = item; }
+void CHandOverSlot::Put(void* item) {
+    g_item = item;
+}
 
 void* CHandOverSlot::Take() {
     void* item = g_item;
@@ -12,4 +14,6 @@ void* CHandOverSlot::Take() {
     return item;
 }
 
-void* CHandOverSlot::Peek() { return g_item; }
+void* CHandOverSlot::Peek() {
+    return g_item;
+}

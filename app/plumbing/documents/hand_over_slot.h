@@ -14,5 +14,7 @@ public:
     static void Clear() { Put(nullptr); }
 
     template <class T>
-    static T* TakeAs() { return static_cast<T*>(Take()); }
+    static T* TakeAs() {
+        return static_cast<T*>(Take());
+    }
 };

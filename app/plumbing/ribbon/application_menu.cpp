@@ -50,8 +50,10 @@ void CApplicationMenu::SetRecentDocuments(const QStringList& paths) {
     for (const QString& path : paths) {
         QString name = QFileInfo(path).fileName();
         name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* entry = m_recent->addAction(
-            (number < 10 ? QStringLiteral("&%1 %2") : QStringLiteral("%1 %2")).arg(number).arg(name));
+        QAction* entry =
+            m_recent->addAction((number < 10 ? QStringLiteral("&%1 %2") : QStringLiteral("%1 %2"))
+                                    .arg(number)
+                                    .arg(name));
         entry->setData(path);
         entry->setToolTip(path);
         CTranslationFilter::ExcludeFromTranslation(entry);

@@ -23,7 +23,9 @@ QAction* CCommandRegistry::Register(int id, const QString& caption, const QStrin
     return action;
 }
 
-QAction* CCommandRegistry::Action(int id) const { return m_actions.value(id); }
+QAction* CCommandRegistry::Action(int id) const {
+    return m_actions.value(id);
+}
 
 void CCommandRegistry::SetEnabled(int id, bool enabled) {
     if (QAction* action = m_actions.value(id)) action->setEnabled(enabled);

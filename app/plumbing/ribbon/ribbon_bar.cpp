@@ -79,7 +79,9 @@ CRibbonCategory* CRibbonBar::AddCategory(const QString& caption) {
     return category;
 }
 
-int CRibbonBar::CurrentCategory() const { return m_tabs->currentIndex(); }
+int CRibbonBar::CurrentCategory() const {
+    return m_tabs->currentIndex();
+}
 
 void CRibbonBar::SetCurrentCategory(int index) {
     if (index >= 0 && index < m_categories.size()) m_tabs->setCurrentIndex(index);

@@ -27,7 +27,9 @@ CRibbonPanel::CRibbonPanel(CCommandRegistry& commands, const QString& caption, Q
     outer->addWidget(m_caption);
 }
 
-QString CRibbonPanel::Caption() const { return m_caption->text(); }
+QString CRibbonPanel::Caption() const {
+    return m_caption->text();
+}
 
 QToolButton* CRibbonPanel::MakeButton(int id) {
     QAction* action = m_commands.Action(id);

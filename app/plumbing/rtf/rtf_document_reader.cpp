@@ -61,8 +61,10 @@ public:
 private:
     void OpenBlock(const CharFormat& format) {
         if (m_blockOpen) return;
-        if (m_started) m_cursor.insertBlock(QTextBlockFormat(), ToQt(format));
-        else m_cursor.setBlockCharFormat(ToQt(format));
+        if (m_started)
+            m_cursor.insertBlock(QTextBlockFormat(), ToQt(format));
+        else
+            m_cursor.setBlockCharFormat(ToQt(format));
         m_started = true;
         m_blockOpen = true;
         m_blockEmpty = true;

@@ -26,13 +26,19 @@ struct RunFormat {
 
 const char* FamilyKeyword(QFont::StyleHint hint) {
     switch (hint) {
-        case QFont::Serif: return "\\froman";
-        case QFont::SansSerif: return "\\fswiss";
+        case QFont::Serif:
+            return "\\froman";
+        case QFont::SansSerif:
+            return "\\fswiss";
         case QFont::TypeWriter:
-        case QFont::Monospace: return "\\fmodern";
-        case QFont::Cursive: return "\\fscript";
-        case QFont::Decorative: return "\\fdecor";
-        default: return "\\fnil";
+        case QFont::Monospace:
+            return "\\fmodern";
+        case QFont::Cursive:
+            return "\\fscript";
+        case QFont::Decorative:
+            return "\\fdecor";
+        default:
+            return "\\fnil";
     }
 }
 
@@ -72,9 +78,9 @@ RunFormat Writer::Classify(const QTextCharFormat& format) {
     if (family.isEmpty()) family = QStringLiteral("Arial");
 
     RunFormat run;
-    run.font = FontIndex(family, format.hasProperty(QTextFormat::FontStyleHint)
-                                     ? format.fontStyleHint()
-                                     : font.styleHint());
+    run.font =
+        FontIndex(family, format.hasProperty(QTextFormat::FontStyleHint) ? format.fontStyleHint()
+                                                                         : font.styleHint());
     double points = font.pointSizeF();
     if (points <= 0 && font.pixelSize() > 0) points = font.pixelSize() * 0.75;
     if (points <= 0) points = 10;

@@ -9,14 +9,14 @@
 namespace rtf {
 
 struct CharFormat {
-    QString family;                            // empty: no font table entry
-    QFont::StyleHint hint = QFont::AnyStyle;   // from \fswiss, \froman, ...
-    int halfPoints = 24;                       // \fs
+    QString family;                           // empty: no font table entry
+    QFont::StyleHint hint = QFont::AnyStyle;  // from \fswiss, \froman, ...
+    int halfPoints = 24;                      // \fs
     bool bold = false;
     bool italic = false;
     bool underline = false;
     bool strike = false;
-    QColor colour;                             // invalid: the automatic colour (\cf0)
+    QColor colour;  // invalid: the automatic colour (\cf0)
 
     bool operator==(const CharFormat&) const = default;
 };

@@ -110,8 +110,12 @@ void Parser::Run() {
             continue;
         }
         switch (token.kind) {
-            case Token::Kind::Word: HandleWord(token); break;
-            case Token::Kind::Symbol: HandleSymbol(token.symbol); break;
+            case Token::Kind::Word:
+                HandleWord(token);
+                break;
+            case Token::Kind::Symbol:
+                HandleSymbol(token.symbol);
+                break;
             case Token::Kind::HexByte:
             case Token::Kind::Text:
                 if (State().destination == Destination::Text) {
@@ -124,7 +128,8 @@ void Parser::Run() {
                     HandleTableText(token.byte);
                 }
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     FlushText();
@@ -157,7 +162,9 @@ bool Parser::CloseGroup() {
 void Parser::HandleSymbol(char symbol) {
     if (State().destination == Destination::Skip) return;
     switch (symbol) {
-        case '*': State().destination = Destination::Skip; return;
+        case '*':
+            State().destination = Destination::Skip;
+            return;
         case '\\':
         case '{':
         case '}':
@@ -167,15 +174,25 @@ void Parser::HandleSymbol(char symbol) {
                 HandleTableText(static_cast<unsigned char>(symbol));
             }
             return;
-        default: break;
+        default:
+            break;
     }
     if (State().destination != Destination::Text) return;
     switch (symbol) {
-        case '~': AppendChar(u'\u00A0'); break;
-        case '_': AppendChar(u'\u2011'); break;
-        case '-': AppendChar(u'\u00AD'); break;
-        case '\n': EndParagraph(); break;
-        default: break;  // \: \| and unknown symbols
+        case '~':
+            AppendChar(u'\u00A0');
+            break;
+        case '_':
+            AppendChar(u'\u2011');
+            break;
+        case '-':
+            AppendChar(u'\u00AD');
+            break;
+        case '\n':
+            EndParagraph();
+            break;
+        default:
+            break;  // \: \| and unknown symbols
     }
 }
 
@@ -195,12 +212,25 @@ void Parser::HandleWord(const Token& token) {
                                                           : plumbing::kCodePage1251;
             FormatChanged();
             return;
-        case Word::DefaultFont: m_defaultFont = param; FormatChanged(); return;
-        case Word::FontTable: state.destination = Destination::FontTable; m_fontEntry = -1; return;
-        case Word::ColourTable: state.destination = Destination::ColourTable; return;
-        case Word::SkippedDestination: state.destination = Destination::Skip; return;
-        case Word::UnicodeSkip: state.unicodeSkip = std::clamp(param, 0, 1000000); return;
-        default: break;
+        case Word::DefaultFont:
+            m_defaultFont = param;
+            FormatChanged();
+            return;
+        case Word::FontTable:
+            state.destination = Destination::FontTable;
+            m_fontEntry = -1;
+            return;
+        case Word::ColourTable:
+            state.destination = Destination::ColourTable;
+            return;
+        case Word::SkippedDestination:
+            state.destination = Destination::Skip;
+            return;
+        case Word::UnicodeSkip:
+            state.unicodeSkip = std::clamp(param, 0, 1000000);
+            return;
+        default:
+            break;
     }
     if (state.destination == Destination::FontTable) return HandleFontTableWord(word, token);
     if (state.destination == Destination::ColourTable) return HandleColourTableWord(word, token);
@@ -214,28 +244,56 @@ void Parser::HandleWord(const Token& token) {
             state.paragraph = kept.paragraph;
             break;
         }
-        case Word::Font: state.font = param; break;
-        case Word::FontSize:
-            state.halfPoints = !token.hasParameter || param <= 0
-                                   ? kDefaultHalfPoints
-                                   : std::min(param, kMaxHalfPoints);
+        case Word::Font:
+            state.font = param;
             break;
-        case Word::Bold: state.bold = on; break;
-        case Word::Italic: state.italic = on; break;
-        case Word::Underline: state.underline = on; break;
-        case Word::UnderlineNone: state.underline = false; break;
-        case Word::Strike: state.strike = on; break;
-        case Word::Colour: state.colour = param; break;
-        case Word::ParagraphDefault: state.paragraph = ParagraphFormat{}; return;
-        case Word::AlignLeft: state.paragraph.alignment = Qt::AlignLeft; return;
-        case Word::AlignCentre: state.paragraph.alignment = Qt::AlignHCenter; return;
-        case Word::AlignRight: state.paragraph.alignment = Qt::AlignRight; return;
-        case Word::AlignJustify: state.paragraph.alignment = Qt::AlignJustify; return;
-        case Word::Paragraph: EndParagraph(); return;
-        case Word::Line: AppendChar(u'\u2028'); return;
-        case Word::Tab: AppendChar(u'\t'); return;
-        case Word::Unicode:
-        {
+        case Word::FontSize:
+            state.halfPoints = !token.hasParameter || param <= 0 ? kDefaultHalfPoints
+                                                                 : std::min(param, kMaxHalfPoints);
+            break;
+        case Word::Bold:
+            state.bold = on;
+            break;
+        case Word::Italic:
+            state.italic = on;
+            break;
+        case Word::Underline:
+            state.underline = on;
+            break;
+        case Word::UnderlineNone:
+            state.underline = false;
+            break;
+        case Word::Strike:
+            state.strike = on;
+            break;
+        case Word::Colour:
+            state.colour = param;
+            break;
+        case Word::ParagraphDefault:
+            state.paragraph = ParagraphFormat{};
+            return;
+        case Word::AlignLeft:
+            state.paragraph.alignment = Qt::AlignLeft;
+            return;
+        case Word::AlignCentre:
+            state.paragraph.alignment = Qt::AlignHCenter;
+            return;
+        case Word::AlignRight:
+            state.paragraph.alignment = Qt::AlignRight;
+            return;
+        case Word::AlignJustify:
+            state.paragraph.alignment = Qt::AlignJustify;
+            return;
+        case Word::Paragraph:
+            EndParagraph();
+            return;
+        case Word::Line:
+            AppendChar(u'\u2028');
+            return;
+        case Word::Tab:
+            AppendChar(u'\t');
+            return;
+        case Word::Unicode: {
             if (!token.hasParameter) return;
             // Negative values are the signed 16-bit form of code units above 32767.
             int code = param < 0 ? param + 65536 : param;
@@ -244,16 +302,35 @@ void Parser::HandleWord(const Token& token) {
             m_skipPending = state.unicodeSkip;
             return;
         }
-        case Word::EmDash: AppendChar(u'\u2014'); return;
-        case Word::EnDash: AppendChar(u'\u2013'); return;
-        case Word::Bullet: AppendChar(u'\u2022'); return;
-        case Word::LeftQuote: AppendChar(u'\u2018'); return;
-        case Word::RightQuote: AppendChar(u'\u2019'); return;
-        case Word::LeftDoubleQuote: AppendChar(u'\u201C'); return;
-        case Word::RightDoubleQuote: AppendChar(u'\u201D'); return;
-        case Word::EmSpace: AppendChar(u'\u2003'); return;
-        case Word::EnSpace: AppendChar(u'\u2002'); return;
-        default: return;
+        case Word::EmDash:
+            AppendChar(u'\u2014');
+            return;
+        case Word::EnDash:
+            AppendChar(u'\u2013');
+            return;
+        case Word::Bullet:
+            AppendChar(u'\u2022');
+            return;
+        case Word::LeftQuote:
+            AppendChar(u'\u2018');
+            return;
+        case Word::RightQuote:
+            AppendChar(u'\u2019');
+            return;
+        case Word::LeftDoubleQuote:
+            AppendChar(u'\u201C');
+            return;
+        case Word::RightDoubleQuote:
+            AppendChar(u'\u201D');
+            return;
+        case Word::EmSpace:
+            AppendChar(u'\u2003');
+            return;
+        case Word::EnSpace:
+            AppendChar(u'\u2002');
+            return;
+        default:
+            return;
     }
     FormatChanged();
 }
@@ -266,28 +343,49 @@ void Parser::HandleFontTableWord(Word word, const Token& token) {
             m_fontDraft = FontEntry{};
             m_fontName.clear();
             break;
-        case Word::FontFamilyRoman: m_fontDraft.hint = QFont::Serif; break;
-        case Word::FontFamilySwiss: m_fontDraft.hint = QFont::SansSerif; break;
-        case Word::FontFamilyModern: m_fontDraft.hint = QFont::TypeWriter; break;
-        case Word::FontFamilyScript: m_fontDraft.hint = QFont::Cursive; break;
-        case Word::FontFamilyDecor: m_fontDraft.hint = QFont::Decorative; break;
+        case Word::FontFamilyRoman:
+            m_fontDraft.hint = QFont::Serif;
+            break;
+        case Word::FontFamilySwiss:
+            m_fontDraft.hint = QFont::SansSerif;
+            break;
+        case Word::FontFamilyModern:
+            m_fontDraft.hint = QFont::TypeWriter;
+            break;
+        case Word::FontFamilyScript:
+            m_fontDraft.hint = QFont::Cursive;
+            break;
+        case Word::FontFamilyDecor:
+            m_fontDraft.hint = QFont::Decorative;
+            break;
         case Word::FontCharset:
             // ANSI and Cyrillic fonts carry their own code page; others follow \ansicpg.
             m_fontDraft.codePage = token.parameter == 0     ? plumbing::kCodePage1252
                                    : token.parameter == 204 ? plumbing::kCodePage1251
                                                             : 0;
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
 void Parser::HandleColourTableWord(Word word, const Token& token) {
     const int value = std::clamp(token.parameter, 0, 255);
     switch (word) {
-        case Word::Red: m_red = value; m_colourGiven = true; break;
-        case Word::Green: m_green = value; m_colourGiven = true; break;
-        case Word::Blue: m_blue = value; m_colourGiven = true; break;
-        default: break;
+        case Word::Red:
+            m_red = value;
+            m_colourGiven = true;
+            break;
+        case Word::Green:
+            m_green = value;
+            m_colourGiven = true;
+            break;
+        case Word::Blue:
+            m_blue = value;
+            m_colourGiven = true;
+            break;
+        default:
+            break;
     }
 }
 
@@ -309,8 +407,8 @@ void Parser::HandleTableText(unsigned char byte) {
 
 void Parser::FinishFontEntry() {
     if (m_fontEntry < 0) return;
-    m_fontDraft.name = plumbing::DecodeCodePage(m_fontName, m_fontDraft.codePage ? m_fontDraft.codePage
-                                                                                 : m_codePage)
+    m_fontDraft.name = plumbing::DecodeCodePage(
+                           m_fontName, m_fontDraft.codePage ? m_fontDraft.codePage : m_codePage)
                            .trimmed();
     if (!m_fonts.count(m_fontEntry)) m_fonts[m_fontEntry] = m_fontDraft;
     m_fontEntry = -1;

@@ -11,7 +11,7 @@ namespace rtf {
 struct Token {
     enum class Kind { End, GroupOpen, GroupClose, Word, Symbol, HexByte, Text };
     Kind kind = Kind::End;
-    std::string_view word;   // Word: the letters, at most kMaxWordLength of them
+    std::string_view word;  // Word: the letters, at most kMaxWordLength of them
     bool hasParameter = false;
     int parameter = 0;       // Word: saturated to the int range
     char symbol = 0;         // Symbol: the character after the backslash

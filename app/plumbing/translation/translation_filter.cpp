@@ -18,15 +18,21 @@ constexpr const char* kTextExcluded = "meridane_text_untranslated";
 constexpr const char* kMenuWatched = "meridane_menu_watched";
 constexpr int kMaxMenuDepth = 16;
 
-QByteArray OriginalKey(const char* slot) { return QByteArray("meridane_en_") + slot; }
-QByteArray ShownKey(const char* slot) { return QByteArray("meridane_shown_") + slot; }
+QByteArray OriginalKey(const char* slot) {
+    return QByteArray("meridane_en_") + slot;
+}
+QByteArray ShownKey(const char* slot) {
+    return QByteArray("meridane_shown_") + slot;
+}
 
 }  // namespace
 
 CTranslationFilter::CTranslationFilter(Translator translator, QObject* parent)
     : QObject(parent), m_translator(std::move(translator)) {}
 
-CTranslationFilter::~CTranslationFilter() { Uninstall(); }
+CTranslationFilter::~CTranslationFilter() {
+    Uninstall();
+}
 
 void CTranslationFilter::Install() {
     if (m_installed || !qApp) return;
@@ -96,7 +102,9 @@ void CTranslationFilter::TranslateWidgetText(QWidget* widget) {
     }
 }
 
-void CTranslationFilter::TranslateMenu(QMenu* menu) { TranslateMenuRecursive(menu, 0); }
+void CTranslationFilter::TranslateMenu(QMenu* menu) {
+    TranslateMenuRecursive(menu, 0);
+}
 
 void CTranslationFilter::TranslateMenuRecursive(QMenu* menu, int depth) {
     if (!menu || IsExcluded(menu) || depth > kMaxMenuDepth) return;  // depth: menus may loop

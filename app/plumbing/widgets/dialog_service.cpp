@@ -99,8 +99,14 @@ bool CStandardDialogService::AskYesNo(QWidget* parent, const QString& caption,
 void CStandardDialogService::ShowMessage(QWidget* parent, const QString& caption,
                                          const QString& text, MessageKind kind) {
     switch (kind) {
-        case MessageKind::Information: QMessageBox::information(parent, caption, text); break;
-        case MessageKind::Warning: QMessageBox::warning(parent, caption, text); break;
-        case MessageKind::Error: QMessageBox::critical(parent, caption, text); break;
+        case MessageKind::Information:
+            QMessageBox::information(parent, caption, text);
+            break;
+        case MessageKind::Warning:
+            QMessageBox::warning(parent, caption, text);
+            break;
+        case MessageKind::Error:
+            QMessageBox::critical(parent, caption, text);
+            break;
     }
 }

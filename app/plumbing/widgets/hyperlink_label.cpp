@@ -29,7 +29,9 @@ CHyperlinkLabel::CHyperlinkLabel(const QString& text, const QUrl& url, const QSt
     CTranslationFilter::ExcludeTextFromTranslation(this);
 }
 
-void CHyperlinkLabel::SetOpener(Opener opener) { CurrentOpener() = std::move(opener); }
+void CHyperlinkLabel::SetOpener(Opener opener) {
+    CurrentOpener() = std::move(opener);
+}
 
 bool CHyperlinkLabel::Open() {
     const Opener& opener = CurrentOpener();

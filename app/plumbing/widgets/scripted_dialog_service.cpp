@@ -2,7 +2,9 @@
 
 CScriptedDialogService::CScriptedDialogService() : m_previous(SetCurrent(this)) {}
 
-CScriptedDialogService::~CScriptedDialogService() { SetCurrent(m_previous); }
+CScriptedDialogService::~CScriptedDialogService() {
+    SetCurrent(m_previous);
+}
 
 QString CScriptedDialogService::ChooseFileToOpen(QWidget*, const CFileDialogRequest& request) {
     m_requests.append({QStringLiteral("open"), request.caption, {}, request, {}});

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "plumbing/text/code_page.h"
+
+#include <gtest/gtest.h>
 
 using namespace plumbing;
 
@@ -20,11 +20,10 @@ TEST(CodePage, KnownCharacters) {
         char16_t ch;
     };
     const Case cases[] = {
-        {0x41, 1251, u'A'},     {0xC0, 1251, u'А'},     {0xFF, 1251, u'я'},
-        {0xA8, 1251, u'Ё'},     {0xB8, 1251, u'ё'},     {0xB9, 1251, u'№'},
-        {0x88, 1251, u'€'},     {0x98, 1251, 0x0098},   {0xA0, 1251, 0x00A0},
-        {0x80, 1252, u'€'},     {0xE9, 1252, u'é'},     {0x9F, 1252, u'Ÿ'},
-        {0x81, 1252, 0x0081},   {0xE9, 1250, u'й'},  // no table of its own: read as 1251
+        {0x41, 1251, u'A'},   {0xC0, 1251, u'А'}, {0xFF, 1251, u'я'}, {0xA8, 1251, u'Ё'},
+        {0xB8, 1251, u'ё'},   {0xB9, 1251, u'№'}, {0x88, 1251, u'€'}, {0x98, 1251, 0x0098},
+        {0xA0, 1251, 0x00A0}, {0x80, 1252, u'€'}, {0xE9, 1252, u'é'}, {0x9F, 1252, u'Ÿ'},
+        {0x81, 1252, 0x0081}, {0xE9, 1250, u'й'},  // no table of its own: read as 1251
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DecodeByte(c.byte, c.codePage), c.ch) << int(c.byte) << " in " << c.codePage;

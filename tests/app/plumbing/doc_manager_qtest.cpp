@@ -92,7 +92,8 @@ private Q_SLOTS:
     }
 
     void templatesLiveInTheirSlots() {
-        QCOMPARE(m_manager->Template(kEpisode)->ClassName(), QStringLiteral("CEpisodeMultiDocTemplate"));
+        QCOMPARE(m_manager->Template(kEpisode)->ClassName(),
+                 QStringLiteral("CEpisodeMultiDocTemplate"));
         QVERIFY(!m_manager->Template(2));
         QCOMPARE(m_manager->FindTemplate("CSearchMultiDocTemplate"), m_manager->Template(kSearch));
         QVERIFY(!m_manager->FindTemplate("CRepertoryMultiDocTemplate"));

@@ -16,8 +16,17 @@
 namespace {
 
 enum : int {
-    kNew = 57600, kOpen = 57601, kSave = 33026, kSaveAs = 33027, kClose = 33028, kExit = 57665,
-    kVisit = 32851, kCheck = 32879, kNote = 32880, kShowCard = 32777, kAbout = 57664,
+    kNew = 57600,
+    kOpen = 57601,
+    kSave = 33026,
+    kSaveAs = 33027,
+    kClose = 33028,
+    kExit = 57665,
+    kVisit = 32851,
+    kCheck = 32879,
+    kNote = 32880,
+    kShowCard = 32777,
+    kAbout = 57664,
     kOrrestad = 32847,
 };
 
@@ -194,7 +203,8 @@ private Q_SLOTS:
         QCOMPARE(m_ribbon->ApplicationButton()->text(), QStringLiteral("File"));
         QCOMPARE(m_ribbon->ApplicationButton()->menu(), menu);
         QStringList items;
-        for (QAction* a : menu->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        for (QAction* a : menu->actions())
+            items << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(items, (QStringList{"New", "Open...", "Save", "Save As...", "-", "Close",
                                      "Recent Documents", "-", "Exit"}));
         QCOMPARE(CCommandRegistry::IdOf(menu->actions().last()), kExit);

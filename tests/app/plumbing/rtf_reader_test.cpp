@@ -107,14 +107,30 @@ TEST(RtfReader, CharacterFormattingAndGroups) {
         expect("n", none),
         expect("u", [](RunDescription& r) { r.underline = true; }),
         expect("n", none),
-        expect("g", [](RunDescription& r) { r.bold = true; r.colour = "#0000ff"; }),
+        expect("g",
+               [](RunDescription& r) {
+                   r.bold = true;
+                   r.colour = "#0000ff";
+               }),
         expect("n", none),
-        expect("t", [](RunDescription& r) { r.family = "Times New Roman"; r.halfPoints = 28; }),
+        expect("t",
+               [](RunDescription& r) {
+                   r.family = "Times New Roman";
+                   r.halfPoints = 28;
+               }),
         // \plain: the default font (\deff0) at the default size of 12 points
         expect("p", [](RunDescription& r) { r.halfPoints = 24; }),
-        expect("r", [](RunDescription& r) { r.halfPoints = 24; r.colour = "#ff0000"; }),
+        expect("r",
+               [](RunDescription& r) {
+                   r.halfPoints = 24;
+                   r.colour = "#ff0000";
+               }),
         expect("a", [](RunDescription& r) { r.halfPoints = 24; }),
-        expect("s", [](RunDescription& r) { r.halfPoints = 24; r.strike = true; }),
+        expect("s",
+               [](RunDescription& r) {
+                   r.halfPoints = 24;
+                   r.strike = true;
+               }),
     };
     EXPECT_EQ(blocks[0].runs, want);
 }
@@ -131,7 +147,8 @@ TEST(RtfReader, CodePagesOfHexEscapesAndRawBytes) {
         // A Cyrillic font carries code page 1251 inside a 1252 document; an
         // ANSI font carries 1252 inside the default 1251.
         {"{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial;}}"
-         "\\f0\\'e9\\f1\\'e9}", "éй"},
+         "\\f0\\'e9\\f1\\'e9}",
+         "éй"},
         {"{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1 Arial;}}\\f0\\'e9\\f1\\'e9}", "éй"},
         {"{\\rtf1\\ansi{\\fonttbl{\\f0\\fnil\\'c0\\'f0\\'e8\\'e0\\'eb;}}\\f0 x}", "x"},
     };
@@ -150,12 +167,12 @@ TEST(RtfReader, UnicodeEscapesSkipTheirFallback) {
     };
     const Case cases[] = {
         {"\\u26085?\\u26412?", "日本"},
-        {"\\u-10179?\\u-8704?", "😀"},                 // a surrogate pair in signed form
-        {"\\uc2\\u257\\'61\\'62c", "āc"},             // two fallback bytes
+        {"\\u-10179?\\u-8704?", "😀"},      // a surrogate pair in signed form
+        {"\\uc2\\u257\\'61\\'62c", "āc"},  // two fallback bytes
         {"\\uc0\\u257 a", "āa"},
-        {"\\u257\\'e0b", "āb"},                       // a hex escape is one fallback character
-        {"{\\u257}x", "āx"},                          // a group end stops the skipping
-        {"\\u 1 \\u0?x", "1 x"},                      // no parameter, and a NUL code unit
+        {"\\u257\\'e0b", "āb"},   // a hex escape is one fallback character
+        {"{\\u257}x", "āx"},      // a group end stops the skipping
+        {"\\u 1 \\u0?x", "1 x"},  // no parameter, and a NUL code unit
     };
     for (const Case& c : cases) {
         const auto blocks = DescribeRtf(kArialHeader + c.body + "}");
@@ -236,7 +253,6 @@ TEST(RtfReader, MalformedInputNeverFails) {
     EXPECT_EQ(runs[1].halfPoints, 24);
     EXPECT_EQ(DescribeRtf(cases[11].rtf)[0].runs[0].colour, "#ff0000");
     EXPECT_EQ(DescribeRtf(cases[12].rtf)[0].runs[0].colour, "#008000");  // no closing ';'
-
 }
 
 TEST(RtfReader, DeepNestingKeepsTheTextAndTheStructure) {
@@ -253,9 +269,10 @@ TEST(RtfReader, DeepNestingKeepsTheTextAndTheStructure) {
 
 TEST(RtfReader, RandomBytesNeverCrash) {
     // Fragments of real RTF shuffled with noise; every result must load.
-    const char* pieces[] = {"{", "}", "\\", "\\'", "\\'e", "\\u", "\\u-", "\\uc", "\\b", "\\par",
-                            "\\fonttbl", "\\colortbl", "\\*", ";", "\\red9", "\\f", "\\fs",
-                            "\\bin", "5", "-", " ", "\xe0", "\n", "\\line", "\\plain", "x"};
+    const char* pieces[] = {"{",      "}",   "\\",     "\\'",       "\\'e",       "\\u", "\\u-",
+                            "\\uc",   "\\b", "\\par",  "\\fonttbl", "\\colortbl", "\\*", ";",
+                            "\\red9", "\\f", "\\fs",   "\\bin",     "5",          "-",   " ",
+                            "\xe0",   "\n",  "\\line", "\\plain",   "x"};
     unsigned state = 12345;
     auto next = [&state] {
         state = state * 1103515245u + 12345u;

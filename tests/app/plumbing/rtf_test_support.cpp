@@ -6,7 +6,9 @@
 
 #include "plumbing/rtf/rtf.h"
 
-std::string Utf8(const QString& text) { return text.toStdString(); }
+std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
 
 std::vector<BlockDescription> Describe(const QTextDocument& document) {
     std::vector<BlockDescription> blocks;

@@ -39,8 +39,11 @@ TEST(RtfWriter, RecordTemplatesSurviveRoundTrips) {
     std::vector<std::string> values = kCardPlaceholders;
     values.push_back("");
     const std::string templates[] = {
-        EpisodeTemplate("Type your text here"), PrescriptionTemplate("No prescription"),
-        CardTemplate(), CardLabelsPane(), CardValuesPane(values),
+        EpisodeTemplate("Type your text here"),
+        PrescriptionTemplate("No prescription"),
+        CardTemplate(),
+        CardLabelsPane(),
+        CardValuesPane(values),
         EpisodeTemplate("\\b Bold\\b0 , \\i italic\\i0 , \\ul under\\ulnone  and \\fs28 big"),
     };
     for (const std::string& original : templates) {
@@ -54,7 +57,9 @@ TEST(RtfWriter, WritesTheColourTableAndFormattingWords) {
     const std::string saved = Resave(CardTemplate());
     EXPECT_NE(saved.find("{\\colortbl ;\\red128\\green128\\blue128;}"), std::string::npos) << saved;
     EXPECT_NE(saved.find("{\\f0\\fswiss Arial;}"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("\\f0\\fs20\\cf1 Name\\cf0 :#PATIENT_NAME#\\par\n\\cf1 Address"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\\f0\\fs20\\cf1 Name\\cf0 :#PATIENT_NAME#\\par\n\\cf1 Address"),
+              std::string::npos)
+        << saved;
     EXPECT_EQ(saved.rfind("{\\rtf1\\ansi\\ansicpg1251\\deff0", 0), 0u);
 }
 
@@ -88,8 +93,14 @@ TEST(RtfWriter, EscapesRtfSyntaxInText) {
 
 TEST(RtfWriter, KeepsEveryBlockIncludingEmptyOnes) {
     const QStringList shapes[] = {
-        {""}, {"a"}, {"a", ""}, {"", "a"}, {"a", "", "c", ""}, {"", "", ""},
-        {"line\u2028break", "x"}, {" lead", "trail ", "  "},
+        {""},
+        {"a"},
+        {"a", ""},
+        {"", "a"},
+        {"a", "", "c", ""},
+        {"", "", ""},
+        {"line\u2028break", "x"},
+        {" lead", "trail ", "  "},
     };
     for (const QStringList& blocks : shapes) {
         std::unique_ptr<QTextDocument> document(TypedDocument(blocks.join(QChar(0x2029))));
@@ -142,17 +153,19 @@ TEST(RtfWriter, MixedFormattingRoundTrips) {
     cursor.insertText("plain ", format([](QTextCharFormat&) {}));
     cursor.insertText("bold ", format([](QTextCharFormat& f) { f.setFontWeight(QFont::Bold); }));
     cursor.insertText("italic ", format([](QTextCharFormat& f) { f.setFontItalic(true); }));
-    cursor.insertText("red ", format([](QTextCharFormat& f) { f.setForeground(QColor(200, 10, 10)); }));
+    cursor.insertText("red ",
+                      format([](QTextCharFormat& f) { f.setForeground(QColor(200, 10, 10)); }));
     cursor.insertText("big ", format([](QTextCharFormat& f) { f.setFontPointSize(15.5); }));
     cursor.insertText("mono", format([](QTextCharFormat& f) {
-        f.setFontFamilies({QStringLiteral("Courier New")});
-        f.setFontUnderline(true);
-        f.setFontStrikeOut(true);
-    }));
+                          f.setFontFamilies({QStringLiteral("Courier New")});
+                          f.setFontUnderline(true);
+                          f.setFontStrikeOut(true);
+                      }));
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     cursor.insertBlock(centred);
-    cursor.insertText("centre", format([](QTextCharFormat& f) { f.setForeground(QColor(200, 10, 10)); }));
+    cursor.insertText("centre",
+                      format([](QTextCharFormat& f) { f.setForeground(QColor(200, 10, 10)); }));
 
     const std::string saved = rtf::Save(document);
     EXPECT_EQ(DescribeRtf(saved), Describe(document)) << saved;
@@ -171,7 +184,9 @@ TEST(RtfWriter, TextWithoutExplicitFormatTakesTheDocumentFont) {
 
 TEST(RtfText, PlainTextMatchesTheLoadedDocument) {
     const std::string samples[] = {
-        CardTemplate(), CardLabelsPane(), PrescriptionTemplate("No \\'cf\\'f0"),
+        CardTemplate(),
+        CardLabelsPane(),
+        PrescriptionTemplate("No \\'cf\\'f0"),
         EpisodeTemplate("a\\line b\\tab c\\~d\\par\\par e"),
     };
     for (const std::string& rtf : samples) {

@@ -89,7 +89,8 @@ private Q_SLOTS:
                                     << QStringList{"Homeopathic case (*.hom)", "All Files *.* (*)"};
         QTest::newRow("wrong patterns in the description")
             << "All Files (*.*)|*.*||" << QStringList{"All Files (*)"};
-        QTest::newRow("several patterns") << "Texts|*.txt;*.lng||" << QStringList{"Texts (*.txt *.lng)"};
+        QTest::newRow("several patterns")
+            << "Texts|*.txt;*.lng||" << QStringList{"Texts (*.txt *.lng)"};
         QTest::newRow("no closing bars") << "Cases|*.hom" << QStringList{"Cases (*.hom)"};
         QTest::newRow("empty") << "" << QStringList{};
         QTest::newRow("description only") << "Odd|" << QStringList{"Odd (*)"};
@@ -115,7 +116,8 @@ private Q_SLOTS:
             QCOMPARE(dialogs.ChooseFileToOpen(nullptr, request), QString());  // cancelled
             QCOMPARE(dialogs.AskYesNoCancel(nullptr, "Attantion", "?"), CDialogService::Answer::No);
             QVERIFY(dialogs.AskYesNo(nullptr, "Q", "?"));
-            QCOMPARE(dialogs.AskYesNoCancel(nullptr, "Attantion", "?"), CDialogService::Answer::Cancel);
+            QCOMPARE(dialogs.AskYesNoCancel(nullptr, "Attantion", "?"),
+                     CDialogService::Answer::Cancel);
             QCOMPARE(dialogs.ChooseFileToSave(nullptr, request), QString());
             dialogs.ShowMessage(nullptr, "Error", "Broken", CDialogService::MessageKind::Error);
             QCOMPARE(scripted.Requests().size(), 7);
