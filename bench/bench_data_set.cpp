@@ -33,7 +33,8 @@ bool FindDataSet(const std::string& name, BenchDataSet* set, std::string* why) {
 }
 
 static std::string MakeTempDir(const char* tag) {
-    std::string pattern = (fs::temp_directory_path() / (std::string("corvela-bench-") + tag + "-XXXXXX")).string();
+    std::string pattern =
+        (fs::temp_directory_path() / (std::string("corvela-bench-") + tag + "-XXXXXX")).string();
     return mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
 }
 

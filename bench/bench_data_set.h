@@ -8,13 +8,13 @@
 #include "repertory_source.h"
 
 struct BenchDataSet {
-    std::string name;              // "demo" or "kent"
-    std::string sourcePath;        // the .rps file
-    std::string cataloguePath;     // its remedy_synonyms.txt
-    std::string sourceText;        // the source's bytes
+    std::string name;           // "demo" or "kent"
+    std::string sourcePath;     // the .rps file
+    std::string cataloguePath;  // its remedy_synonyms.txt
+    std::string sourceText;     // the source's bytes
     corvela_sources::RepertorySource parsed;
-    std::string programDir;        // temporary; holds the catalogue and rep.rpb/.idx
-    std::string scratchDir;        // temporary; compile outputs that discovery must not see
+    std::string programDir;  // temporary; holds the catalogue and rep.rpb/.idx
+    std::string scratchDir;  // temporary; compile outputs that discovery must not see
 };
 
 // The data sets this machine has: demo always, kent when the shared data is there.

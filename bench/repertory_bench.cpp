@@ -45,8 +45,8 @@ void BM_ParseSource(benchmark::State& state) {
     for (auto _ : state) {
         corvela_sources::RepertorySource parsed;
         corvela_sources::SourceError error;
-        benchmark::DoNotOptimize(
-            corvela_sources::ParseRepertorySource(g_set.sourceText, g_set.sourcePath, &parsed, &error));
+        benchmark::DoNotOptimize(corvela_sources::ParseRepertorySource(
+            g_set.sourceText, g_set.sourcePath, &parsed, &error));
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * g_set.sourceText.size()));
 }
@@ -56,7 +56,8 @@ BENCHMARK(BM_ParseSource)->Unit(benchmark::kMillisecond);
 void BM_CompileParsed(benchmark::State& state) {
     const std::string output = g_set.scratchDir + "/compiled.rpb";
     for (auto _ : state) {
-        const auto result = corvela_sources::CompileRepertory(g_set.parsed, CorvelaInstance(), output.c_str());
+        const auto result =
+            corvela_sources::CompileRepertory(g_set.parsed, CorvelaInstance(), output.c_str());
         if (!result.saved) state.SkipWithError("compilation failed");
     }
 }
@@ -73,7 +74,9 @@ void BM_Open(benchmark::State& state) {
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(engine.GetDataSourceCount());
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
     }
     std::sort(times.begin(), times.end());
     if (!times.empty()) g_openMedianMs = times[times.size() / 2];
@@ -84,9 +87,12 @@ void BM_Open(benchmark::State& state) {
     const std::size_t after = HeapInUse();
     Repertory* repertory = LoadedRepertory();
     long rubrics = 0;
-    while (repertory != nullptr && repertory->GetTopic(static_cast<std::uint32_t>(rubrics)) != nullptr) ++rubrics;
+    while (repertory != nullptr &&
+           repertory->GetTopic(static_cast<std::uint32_t>(rubrics)) != nullptr)
+        ++rubrics;
     g_rubrics = rubrics;
-    if (rubrics > 0) g_heapBytesPerRubric = static_cast<double>(after - before) / static_cast<double>(rubrics);
+    if (rubrics > 0)
+        g_heapBytesPerRubric = static_cast<double>(after - before) / static_cast<double>(rubrics);
     state.counters["rubrics"] = static_cast<double>(rubrics);
     state.counters["heap_bytes_per_rubric"] = g_heapBytesPerRubric;
 }
@@ -106,7 +112,8 @@ void BM_WalkAll(benchmark::State& state) {
             sum += std::strlen(topic->GetText());
             for (int i = 0, n = topic->GetRemedyCount(); i < n; ++i)
                 sum += static_cast<std::size_t>(topic->GetRemedy(i) + topic->GetGrade(i));
-            for (int i = topic->GetChildCount() - 1; i >= 0; --i) stack.push_back(topic->GetChild(i));
+            for (int i = topic->GetChildCount() - 1; i >= 0; --i)
+                stack.push_back(topic->GetChild(i));
             ++rubrics;
         }
         benchmark::DoNotOptimize(sum);
@@ -121,8 +128,9 @@ void BM_GetTopic(benchmark::State& state) {
     std::mt19937 random(42);
     std::vector<std::uint32_t> ids(4096);
     for (auto& id : ids)
-        id = MakeItemId(static_cast<unsigned>(repertory->GetPosition()),
-                        static_cast<std::uint32_t>(random() % static_cast<unsigned long>(g_rubrics)));
+        id = MakeItemId(
+            static_cast<unsigned>(repertory->GetPosition()),
+            static_cast<std::uint32_t>(random() % static_cast<unsigned long>(g_rubrics)));
     std::size_t i = 0;
     for (auto _ : state) benchmark::DoNotOptimize(repertory->GetTopic(ids[i++ & 4095]));
     state.SetItemsProcessed(state.iterations());
@@ -143,7 +151,8 @@ void BM_FindRemedy(benchmark::State& state) {
     }
     if (names.empty()) return state.SkipWithError("empty catalogue");
     std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(engine.FindRemedy(names[i++ % names.size()].c_str()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(engine.FindRemedy(names[i++ % names.size()].c_str()));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_FindRemedy);
@@ -163,11 +172,14 @@ BENCHMARK(BM_DumpSource)->Unit(benchmark::kMillisecond);
 void PrintSummary() {
     std::printf("\nSummary (%s, %ld rubrics)\n", g_set.name.c_str(), g_rubrics);
     if (g_openMedianMs >= 0)
-        std::printf("  open through the engine: %.2f ms median (target <= 20 ms for a Kent-size repertory)%s\n",
-                    g_openMedianMs, g_set.name == "kent" ? (g_openMedianMs <= 20 ? "  met" : "  MISSED") : "");
+        std::printf(
+            "  open through the engine: %.2f ms median (target <= 20 ms for a Kent-size "
+            "repertory)%s\n",
+            g_openMedianMs,
+            g_set.name == "kent" ? (g_openMedianMs <= 20 ? "  met" : "  MISSED") : "");
     if (g_heapBytesPerRubric >= 0)
-        std::printf("  heap beyond the mapping: %.1f bytes per rubric (target < 100)%s\n", g_heapBytesPerRubric,
-                    g_heapBytesPerRubric < 100 ? "  met" : "  MISSED");
+        std::printf("  heap beyond the mapping: %.1f bytes per rubric (target < 100)%s\n",
+                    g_heapBytesPerRubric, g_heapBytesPerRubric < 100 ? "  met" : "  MISSED");
 }
 
 }  // namespace

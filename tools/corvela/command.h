@@ -9,8 +9,8 @@ namespace corvela_cli {
 
 // Exit statuses.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;   // the work failed; the reason is on stderr
-inline constexpr int kExitUsage = 2;     // the command line was wrong
+inline constexpr int kExitFailure = 1;  // the work failed; the reason is on stderr
+inline constexpr int kExitUsage = 2;    // the command line was wrong
 
 // A command's arguments as given (UTF-8), options removed.
 using Arguments = std::vector<std::string>;

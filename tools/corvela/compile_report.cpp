@@ -11,9 +11,10 @@ namespace corvela_cli {
 
 void WarnWhenCatalogueEmpty(Corvela& engine) {
     if (engine.GetRemedyCount() == 0)
-        std::fputs("corvela: warning: the remedy catalogue is empty (is remedy_synonyms.txt in "
-                   "the program directory?)\n",
-                   stderr);
+        std::fputs(
+            "corvela: warning: the remedy catalogue is empty (is remedy_synonyms.txt in "
+            "the program directory?)\n",
+            stderr);
 }
 
 int Report(const corvela_sources::CompileResult& result, const std::string& outputPath) {

@@ -23,7 +23,8 @@ int UsageError(std::string_view message, const Command* command) {
 }
 
 bool WriteOut(std::string_view text) {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
         Fail(std::string("cannot write the output: ") + std::strerror(errno));
         return false;
     }

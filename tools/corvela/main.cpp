@@ -44,14 +44,15 @@ int Run(int argc, char** argv) {
     if (command == nullptr) return UsageError("unknown command " + line.command, nullptr);
     if (line.help) {
         std::string text = CommandUsage(*command) + "\n" + command->summary + ".\n";
-        if (command->description != nullptr) text += std::string("\n") + command->description + "\n";
+        if (command->description != nullptr)
+            text += std::string("\n") + command->description + "\n";
         std::fputs(text.c_str(), stdout);
         return kExitOk;
     }
     const int count = static_cast<int>(line.arguments.size());
     if (count < command->minArguments || count > command->maxArguments)
-        return UsageError(count < command->minArguments ? "missing arguments" : "too many arguments",
-                          command);
+        return UsageError(
+            count < command->minArguments ? "missing arguments" : "too many arguments", command);
     if (!line.home.empty() && !SetProgramDirectory(line.home)) return kExitFailure;
     return command->run(line.arguments);
 }
@@ -59,4 +60,6 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace corvela_cli
 
-int main(int argc, char** argv) { return corvela_cli::Run(argc, argv); }
+int main(int argc, char** argv) {
+    return corvela_cli::Run(argc, argv);
+}

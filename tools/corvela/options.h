@@ -8,9 +8,9 @@
 namespace corvela_cli {
 
 struct CommandLine {
-    std::string home;                 // --home DIR; empty when not given
-    bool help = false;                // --help or -h
-    std::string command;              // empty when none was given
+    std::string home;     // --home DIR; empty when not given
+    bool help = false;    // --help or -h
+    std::string command;  // empty when none was given
     std::vector<std::string> arguments;
 };
 

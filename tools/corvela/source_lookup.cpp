@@ -53,7 +53,7 @@ long CountItems(DataSource& source) {
         case kSourceMateriaMedica:
             return static_cast<MateriaMedica&>(source).GetArticleCount();
         case kSourceUserArticles:
-            return 1;   // a collection always holds its one article
+            return 1;  // a collection always holds its one article
     }
     return 0;
 }

@@ -1,11 +1,11 @@
 #include "cp1251.h"
 
 #include <gtest/gtest.h>
-
-#include "printable.h"
 #include <iconv.h>
 
 #include <string>
+
+#include "printable.h"
 
 namespace corvela_sources {
 namespace {
@@ -67,12 +67,15 @@ TEST_P(Cp1251Problems, AreDescribed) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, Cp1251Problems,
     ::testing::Values(
-        ProblemCase{"caf\xC3\xA9", Utf8Problem::kNoCp1251Form, "character U+00E9 has no code page 1251 form"},
-        ProblemCase{"\xE4\xB8\xAD", Utf8Problem::kNoCp1251Form, "character U+4E2D has no code page 1251 form"},
-        ProblemCase{"\xF0\x9F\x98\x80", Utf8Problem::kNoCp1251Form, "character U+1F600 has no code page 1251 form"},
-        ProblemCase{"a\xC3", Utf8Problem::kInvalidUtf8, "invalid UTF-8"},          // cut short
-        ProblemCase{"\xC0\xAF", Utf8Problem::kInvalidUtf8, "invalid UTF-8"},       // overlong '/'
-        ProblemCase{"\xED\xA0\x80", Utf8Problem::kInvalidUtf8, "invalid UTF-8"},   // surrogate
+        ProblemCase{"caf\xC3\xA9", Utf8Problem::kNoCp1251Form,
+                    "character U+00E9 has no code page 1251 form"},
+        ProblemCase{"\xE4\xB8\xAD", Utf8Problem::kNoCp1251Form,
+                    "character U+4E2D has no code page 1251 form"},
+        ProblemCase{"\xF0\x9F\x98\x80", Utf8Problem::kNoCp1251Form,
+                    "character U+1F600 has no code page 1251 form"},
+        ProblemCase{"a\xC3", Utf8Problem::kInvalidUtf8, "invalid UTF-8"},         // cut short
+        ProblemCase{"\xC0\xAF", Utf8Problem::kInvalidUtf8, "invalid UTF-8"},      // overlong '/'
+        ProblemCase{"\xED\xA0\x80", Utf8Problem::kInvalidUtf8, "invalid UTF-8"},  // surrogate
         ProblemCase{"\xFF", Utf8Problem::kInvalidUtf8, "invalid UTF-8"},
         ProblemCase{{"ab\0c", 4}, Utf8Problem::kZeroByte, "zero byte in the text"}));
 

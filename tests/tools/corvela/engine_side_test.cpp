@@ -67,11 +67,12 @@ TEST(SourceRemedyName, DropsATrailingStopOnlyWhenThatFindsTheRemedy) {
 // Rubric texts the builder accepts but a source line cannot hold.
 struct TextCase {
     std::string text;
-    bool asRoot;           // the text of the root, else of its one child
+    bool asRoot;  // the text of the root, else of its one child
     bool withRemedy;
-    const char* problem;   // null: writable, then the line the source holds
+    const char* problem;  // null: writable, then the line the source holds
     friend void PrintTo(const TextCase& c, std::ostream* os) {
-        *os << Printable(c.text) << (c.asRoot ? " as root" : "") << (c.withRemedy ? " with remedy" : "");
+        *os << Printable(c.text) << (c.asRoot ? " as root" : "")
+            << (c.withRemedy ? " with remedy" : "");
     }
 };
 
@@ -82,7 +83,8 @@ TEST_P(WriterTextRules, RefuseWhatWouldNotCompileBack) {
     Corvela& engine = Engine();
     engine.CloseAll();
     RepertoryBuilder* builder = engine.GetRepertoryBuilder();
-    const RepertoryDescription description{"11111111-2222-3333-4444-555555555555", "T", "", "", "", "", 0};
+    const RepertoryDescription description{
+        "11111111-2222-3333-4444-555555555555", "T", "", "", "", "", 0};
     builder->Begin(&description);
     if (!c.asRoot) builder->AddTopic("root");
     builder->AddTopic(c.text.c_str());
@@ -93,11 +95,12 @@ TEST_P(WriterTextRules, RefuseWhatWouldNotCompileBack) {
     DataSource* source = engine.FindDataSourceByName("T");
     ASSERT_NE(source, nullptr);
     std::string out = "kept", error;
-    const bool written =
-        corvela_sources::WriteRepertorySource(*static_cast<Repertory*>(source), engine, &out, &error);
+    const bool written = corvela_sources::WriteRepertorySource(*static_cast<Repertory*>(source),
+                                                               engine, &out, &error);
     if (c.problem == nullptr) {
         EXPECT_TRUE(written) << error;
-        const std::string line = (c.asRoot ? "" : "\t") + c.text + (c.withRemedy ? "\tacon:2" : "") + "\n";
+        const std::string line =
+            (c.asRoot ? "" : "\t") + c.text + (c.withRemedy ? "\tacon:2" : "") + "\n";
         EXPECT_NE(out.find("\n" + line), std::string::npos) << out;
     } else {
         EXPECT_FALSE(written);
@@ -108,19 +111,19 @@ TEST_P(WriterTextRules, RefuseWhatWouldNotCompileBack) {
     engine.CloseAll();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, WriterTextRules,
-    ::testing::Values(TextCase{"a\tb", false, false, "holds a TAB"},
-                      TextCase{"a\nb", false, true, "holds a line break"},
-                      TextCase{"a\rb", false, false, "holds a line break"},
-                      TextCase{"trailing ", false, false, "ends with a space"},
-                      TextCase{"", false, false, "is empty and has no remedies"},
-                      TextCase{"@root", true, false, "starts with '@' or '#'"},
-                      TextCase{"#root", true, false, "starts with '@' or '#'"},
-                      TextCase{" ", false, true, "ends with a space"},
-                      TextCase{" leading", false, false, nullptr},
-                      TextCase{"#hash @at", false, false, nullptr},
-                      TextCase{"@", false, true, nullptr}));
+INSTANTIATE_TEST_SUITE_P(Texts, WriterTextRules,
+                         ::testing::Values(TextCase{"a\tb", false, false, "holds a TAB"},
+                                           TextCase{"a\nb", false, true, "holds a line break"},
+                                           TextCase{"a\rb", false, false, "holds a line break"},
+                                           TextCase{"trailing ", false, false, "ends with a space"},
+                                           TextCase{"", false, false,
+                                                    "is empty and has no remedies"},
+                                           TextCase{"@root", true, false, "starts with '@' or '#'"},
+                                           TextCase{"#root", true, false, "starts with '@' or '#'"},
+                                           TextCase{" ", false, true, "ends with a space"},
+                                           TextCase{" leading", false, false, nullptr},
+                                           TextCase{"#hash @at", false, false, nullptr},
+                                           TextCase{"@", false, true, nullptr}));
 
 // An empty rubric text with remedies is written as one space, which the
 // reader drops again.
@@ -128,7 +131,8 @@ TEST(WriterTextRules, EmptyTextWithRemediesCompilesBack) {
     Corvela& engine = Engine();
     engine.CloseAll();
     RepertoryBuilder* builder = engine.GetRepertoryBuilder();
-    const RepertoryDescription description{"11111111-2222-3333-4444-555555555555", "E", "", "", "", "", 0};
+    const RepertoryDescription description{
+        "11111111-2222-3333-4444-555555555555", "E", "", "", "", "", 0};
     builder->Begin(&description);
     builder->AddTopic("root");
     builder->AddTopic("");

@@ -40,11 +40,12 @@ TEST_F(DemoMateriaMedica, CompilesOrSaysTheEngineCannot) {
 
 TEST_F(DemoMateriaMedica, SourceErrorComesBeforeAnyOutput) {
     m_dir.Write("bad.mms", "@id 4D8EA1C0-5A22-4514-9C79-03EEA3438E66\nstray text\n");
-    const ToolRun run = RunTool({"--home", m_dir.path().string(), "compile-mm", m_dir / "bad.mms",
-                                 m_dir / "bad.mmb"});
+    const ToolRun run = RunTool(
+        {"--home", m_dir.path().string(), "compile-mm", m_dir / "bad.mms", m_dir / "bad.mmb"});
     EXPECT_EQ(run.status, 1);
     if (run.err.rfind(kNoCompiler, 0) != 0) {
-        EXPECT_EQ(run.err, "corvela: " + (m_dir / "bad.mms") + ":2: text before the first @article\n");
+        EXPECT_EQ(run.err,
+                  "corvela: " + (m_dir / "bad.mms") + ":2: text before the first @article\n");
     }
     EXPECT_FALSE(Exists(m_dir / "bad.mmb"));
 }

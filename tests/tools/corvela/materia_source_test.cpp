@@ -79,16 +79,15 @@ TEST(MateriaMedicaSource, RtfOnlyArticleGetsPlainTextFromRtf) {
 }
 
 TEST(MateriaMedicaSource, BodyLinesKeepHashesAndUnescapeDoubleAt) {
-    const MateriaMedicaSource source = ParseOk(
-        std::string(kHeader) +
-        "@article bell | Belladonna\n"
-        "# not a comment here\n"
-        "@@article is only text\n"
-        "@@@@ two at signs\n"
-        "@see@bell@ stays as written\n"
-        "@articles is not a keyword\n"
-        "@rtf\n"
-        "@@rtf inside the rich text\n");
+    const MateriaMedicaSource source = ParseOk(std::string(kHeader) +
+                                               "@article bell | Belladonna\n"
+                                               "# not a comment here\n"
+                                               "@@article is only text\n"
+                                               "@@@@ two at signs\n"
+                                               "@see@bell@ stays as written\n"
+                                               "@articles is not a keyword\n"
+                                               "@rtf\n"
+                                               "@@rtf inside the rich text\n");
     ASSERT_EQ(source.articles.size(), 1u);
     EXPECT_EQ(source.articles[0].text,
               "# not a comment here\n@article is only text\n@@@ two at signs\n"
@@ -115,8 +114,8 @@ TEST(MateriaMedicaSource, ArticleLineForms) {
 }
 
 TEST(MateriaMedicaSource, CrLfAndDefaultFlags) {
-    const MateriaMedicaSource source =
-        ParseOk("@id 4D8EA1C0-5A22-4514-9C79-03EEA3438E66\r\n@article |\r\nline one\r\n\r\nline two\r\n");
+    const MateriaMedicaSource source = ParseOk(
+        "@id 4D8EA1C0-5A22-4514-9C79-03EEA3438E66\r\n@article |\r\nline one\r\n\r\nline two\r\n");
     EXPECT_FALSE(source.header.hasFlags);
     EXPECT_EQ(source.header.FlagsOr(kPlainMateriaMedicaFlags), 0x40u);
     EXPECT_EQ(source.articles.at(0).text, "line one\n\nline two");

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "printable.h"
-
 #include <string>
+
+#include "printable.h"
 
 namespace corvela_sources {
 namespace {
@@ -67,14 +67,15 @@ TEST(RepertorySource, ReadsHeaderTreeAndRemedies) {
     ASSERT_EQ(anxiety.size(), 3u);
     EXPECT_EQ(anxiety[0].name, "acon");
     EXPECT_EQ(anxiety[0].grade, 3);
-    EXPECT_EQ(anxiety[1].name, "ars.");   // the stop is the compiler's business
+    EXPECT_EQ(anxiety[1].name, "ars.");  // the stop is the compiler's business
     EXPECT_EQ(anxiety[2].grade, 2);
     EXPECT_EQ(source.rubrics[3].remedies[0].name, "ARS");
     EXPECT_TRUE(source.rubrics[4].remedies.empty());
 }
 
 TEST(RepertorySource, CrLfLineEndsAndByteOrderMark) {
-    const std::string text = std::string("\xEF\xBB\xBF") + "@id 44F01C90-0055-4CD8-981E-B131F40DFEA2\r\n"
+    const std::string text = std::string("\xEF\xBB\xBF") +
+                             "@id 44F01C90-0055-4CD8-981E-B131F40DFEA2\r\n"
                              "@name N\r\nroot\r\n\tchild\tacon:1\r\n";
     RepertorySource source;
     std::string error;
@@ -98,7 +99,8 @@ TEST(RepertorySource, CyrillicBecomesCodePage1251) {
 TEST(RepertorySource, HeaderValueIsTakenAfterOneSpace) {
     RepertorySource source;
     std::string error;
-    ASSERT_TRUE(Parse(std::string(kHeader) + "@name  two  spaces \n@text2\nroot\n", &source, &error));
+    ASSERT_TRUE(
+        Parse(std::string(kHeader) + "@name  two  spaces \n@text2\nroot\n", &source, &error));
     EXPECT_EQ(source.header.texts[0], " two  spaces ");
     EXPECT_EQ(source.header.texts[1], "");
     EXPECT_FALSE(source.header.hasFlags);
@@ -114,7 +116,9 @@ struct ErrorCase {
 
 class RepertorySourceErrors : public ::testing::TestWithParam<ErrorCase> {};
 
-TEST_P(RepertorySourceErrors, NameTheLine) { EXPECT_EQ(ErrorOf(GetParam().text), GetParam().error); }
+TEST_P(RepertorySourceErrors, NameTheLine) {
+    EXPECT_EQ(ErrorOf(GetParam().text), GetParam().error);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Header, RepertorySourceErrors,
@@ -181,13 +185,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Encoding, RepertorySourceErrors,
-    ::testing::Values(
-        ErrorCase{"@id 44F01C90-0055-4CD8-981E-B131F40DFEA2\nroot\n\tcaf\xC3\xA9\n",
-                  "demo.rps:3: character U+00E9 has no code page 1251 form"},
-        ErrorCase{"@id 44F01C90-0055-4CD8-981E-B131F40DFEA2\n@name \xE2\x84\xA2\xE2\x80\xA0\xC2\xBD\nroot\n",
-                  "demo.rps:2: character U+00BD has no code page 1251 form"},
-        ErrorCase{"@id 44F01C90-0055-4CD8-981E-B131F40DFEA2\nroot\n\tbad \xC3(\n",
-                  "demo.rps:3: invalid UTF-8"}));
+    ::testing::Values(ErrorCase{"@id 44F01C90-0055-4CD8-981E-B131F40DFEA2\nroot\n\tcaf\xC3\xA9\n",
+                                "demo.rps:3: character U+00E9 has no code page 1251 form"},
+                      ErrorCase{"@id 44F01C90-0055-4CD8-981E-B131F40DFEA2\n@name "
+                                "\xE2\x84\xA2\xE2\x80\xA0\xC2\xBD\nroot\n",
+                                "demo.rps:2: character U+00BD has no code page 1251 form"},
+                      ErrorCase{"@id 44F01C90-0055-4CD8-981E-B131F40DFEA2\nroot\n\tbad \xC3(\n",
+                                "demo.rps:3: invalid UTF-8"}));
 
 // An earlier structural error wins over a later encoding error.
 TEST(RepertorySource, ReportsTheFirstErrorInLineOrder) {

@@ -7,9 +7,9 @@
 namespace {
 
 struct RoundTripCase {
-    const char* folder;      // where the source and its catalogue lie
-    const char* source;      // the .rps file
-    const char* name;        // its @name
+    const char* folder;  // where the source and its catalogue lie
+    const char* source;  // the .rps file
+    const char* name;    // its @name
     friend void PrintTo(const RoundTripCase& c, std::ostream* os) { *os << c.source; }
 };
 
@@ -24,8 +24,8 @@ TEST_P(DumpRoundTrip, GivesIdenticalFiles) {
 
     TempDir first;
     first.Write("remedy_synonyms.txt", catalogue);
-    const ToolRun compiled = RunTool({"--home", first.path().string(), "compile-repertory",
-                                      sourcePath, first / "rep.rpb"});
+    const ToolRun compiled = RunTool(
+        {"--home", first.path().string(), "compile-repertory", sourcePath, first / "rep.rpb"});
     ASSERT_EQ(compiled.status, 0) << compiled.err;
     EXPECT_EQ(compiled.err, "") << "every remedy name of the source is in its catalogue";
 

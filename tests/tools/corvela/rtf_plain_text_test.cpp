@@ -17,7 +17,9 @@ struct RtfCase {
 
 class RtfPlainTextCases : public ::testing::TestWithParam<RtfCase> {};
 
-TEST_P(RtfPlainTextCases, Derive) { EXPECT_EQ(RtfPlainText(GetParam().rtf), GetParam().text); }
+TEST_P(RtfPlainTextCases, Derive) {
+    EXPECT_EQ(RtfPlainText(GetParam().rtf), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RtfPlainTextCases,
@@ -26,7 +28,8 @@ INSTANTIATE_TEST_SUITE_P(
         RtfCase{"{\\rtf1\\ansi\\f0\\fs20 Great \\b anguish\\b0  and restlessness.\\par}",
                 "Great anguish and restlessness."},
         // destination groups go with their content
-        RtfCase{"{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}{\\f1 Times;}}{\\colortbl;\\red255\\green0\\blue0;}"
+        RtfCase{"{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}{\\f1 "
+                "Times;}}{\\colortbl;\\red255\\green0\\blue0;}"
                 "{\\stylesheet{\\s0 Normal;}}{\\info{\\author Someone}{\\title T}}Text}",
                 "Text"},
         RtfCase{"{\\rtf1{\\*\\generator Writer 1.0;}{\\*\\pn\\pnlvl{\\pntxta .}}Kept}", "Kept"},
@@ -42,10 +45,12 @@ INSTANTIATE_TEST_SUITE_P(
         RtfCase{"{\\rtf1\\uc1 \\u1046?\\u8212-x\\u9731?}", "\xC6\x97x?"},
         RtfCase{"{\\rtf1\\uc2 \\u1046\\'3f\\'3fy}", "\xC6y"},
         // named characters, tabs and negative parameters
-        RtfCase{"{\\rtf1\\fi-360 a\\tab b\\emdash c\\ldblquote d\\rdblquote}", "a\tb\x97" "c\x93" "d\x94"},
+        RtfCase{"{\\rtf1\\fi-360 a\\tab b\\emdash c\\ldblquote d\\rdblquote}",
+                "a\tb\x97"
+                "c\x93"
+                "d\x94"},
         // unbalanced braces and a trailing backslash do no harm
-        RtfCase{"{\\rtf1 text}}}more\\", "textmore"},
-        RtfCase{"", ""}));
+        RtfCase{"{\\rtf1 text}}}more\\", "textmore"}, RtfCase{"", ""}));
 
 TEST(TrimBlankLines, DropsOnlyOuterBlankLines) {
     EXPECT_EQ(TrimBlankLines("\n \n\ta\n\n b \n\t\n"), "\ta\n\n b ");

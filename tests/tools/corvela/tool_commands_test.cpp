@@ -14,17 +14,19 @@ TEST_F(ToolFixture, CompileWritesBothFilesAndListsEachUnknownNameOnce) {
 
 TEST_F(ToolFixture, SourcesListsPositionTypeGuidNameItemsAndFile) {
     CompileFixture();
-    ASSERT_EQ(Compile("second", "@id AAAAAAAA-2222-3333-4444-555555555555\n"
-                                "@name \xD0\xA0\xD0\xB5\xD0\xBF\n"   // UTF-8 "Реп"
-                                "root\n\ta\n\t\tb\n")
+    ASSERT_EQ(Compile("second",
+                      "@id AAAAAAAA-2222-3333-4444-555555555555\n"
+                      "@name \xD0\xA0\xD0\xB5\xD0\xBF\n"  // UTF-8 "Реп"
+                      "root\n\ta\n\t\tb\n")
                   .status,
               0);
     const ToolRun run = Tool({"sources"});
     EXPECT_EQ(run.status, 0) << run.err;
     // Sources come in file-name order: fix, then second.
-    EXPECT_EQ(run.out, "0\t1\t" + kFixtureGuid + "\tFIX_REP\t6\t" + (m_dir / "fix.rpb") + "\n" +
-                           "1\t1\tAAAAAAAA-2222-3333-4444-555555555555\t\xD0\xA0\xD0\xB5\xD0\xBF\t3\t" +
-                           (m_dir / "second.rpb") + "\n");
+    EXPECT_EQ(run.out,
+              "0\t1\t" + kFixtureGuid + "\tFIX_REP\t6\t" + (m_dir / "fix.rpb") + "\n" +
+                  "1\t1\tAAAAAAAA-2222-3333-4444-555555555555\t\xD0\xA0\xD0\xB5\xD0\xBF\t3\t" +
+                  (m_dir / "second.rpb") + "\n");
 }
 
 TEST_F(ToolFixture, SourcesOfAnEmptyDirectoryIsEmpty) {
@@ -46,9 +48,10 @@ TEST_F(ToolFixture, TreeShowsRubricAndChildren) {
 
 TEST_F(ToolFixture, TreeAcceptsIdentifiersOfTheSecondSource) {
     CompileFixture();
-    ASSERT_EQ(Compile("second", "@id AAAAAAAA-2222-3333-4444-555555555555\n@name S\nroot\n\ta\n\t\tb\n")
-                  .status,
-              0);
+    ASSERT_EQ(
+        Compile("second", "@id AAAAAAAA-2222-3333-4444-555555555555\n@name S\nroot\n\ta\n\t\tb\n")
+            .status,
+        0);
     const std::string b = std::to_string((1u << 22) | 2u);
     EXPECT_EQ(Tool({"tree", "S", "2"}).out, b + "\tb\t0\t0\n");
     EXPECT_EQ(Tool({"tree", "S", b}).out, b + "\tb\t0\t0\n");
@@ -63,7 +66,7 @@ TEST_F(ToolFixture, TreeRefusesMissingRubricsAndSources) {
     ToolRun run = Tool({"tree", "FIX_REP", "6"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "corvela: no rubric 6 in FIX_REP\n");
-    run = Tool({"tree", "fix_rep"});   // names are case-sensitive
+    run = Tool({"tree", "fix_rep"});  // names are case-sensitive
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "corvela: no data source named fix_rep\n");
     run = Tool({"tree", "FIX_REP", "two"});
@@ -107,8 +110,9 @@ TEST_F(ToolFixture, DumpCompilesBackToIdenticalFiles) {
 TEST_F(ToolFixture, DumpRefusesRemedyWithoutAWritableName) {
     const std::string withIgn = kFixtureCatalogue + "\t\t\t\t\tign.\tIgnatia amara\n";
     m_dir.Write("remedy_synonyms.txt", withIgn);
-    ASSERT_EQ(Compile("fix", "@id 11111111-2222-3333-4444-555555555555\n@name F\nroot\n"
-                             "\tgrief\tign:3\n")
+    ASSERT_EQ(Compile("fix",
+                      "@id 11111111-2222-3333-4444-555555555555\n@name F\nroot\n"
+                      "\tgrief\tign:3\n")
                   .status,
               0);
     // A later catalogue line takes "ign" over, and the long name has a
@@ -160,15 +164,14 @@ TEST_P(RemedyLookup, FindsByAnyNameInAnyCase) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, RemedyLookup,
-    ::testing::Values(
-        RemedyCase{"acon", 0, "0\tacon\taconitum napellus\t1 0 0 0 -1\n"},
-        RemedyCase{"ACON.", 0, "0\tacon\taconitum napellus\t1 0 0 0 -1\n"},
-        RemedyCase{"Monkshood", 0, "0\tacon\taconitum napellus\t1 0 0 0 -1\n"},
-        RemedyCase{"\xD0\x90\xD0\xBA\xD0\xBE\xD0\xBD\xD0\xB8\xD1\x82", 0,
-                   "0\tacon\taconitum napellus\t1 0 0 0 -1\n"},
-        RemedyCase{"NUX", 0, "3\tnux-v\tnux vomica\t2 -10000 -10000 -10000 3\n"},
-        RemedyCase{"sil", 0, "5\thep\thepar sulphuris\t-10000 -10000 -10000 -10000 -10000\n"},
-        RemedyCase{"zzz", 1, ""},
-        RemedyCase{"caf\xC3\xA9", 1, ""}));
+    ::testing::Values(RemedyCase{"acon", 0, "0\tacon\taconitum napellus\t1 0 0 0 -1\n"},
+                      RemedyCase{"ACON.", 0, "0\tacon\taconitum napellus\t1 0 0 0 -1\n"},
+                      RemedyCase{"Monkshood", 0, "0\tacon\taconitum napellus\t1 0 0 0 -1\n"},
+                      RemedyCase{"\xD0\x90\xD0\xBA\xD0\xBE\xD0\xBD\xD0\xB8\xD1\x82", 0,
+                                 "0\tacon\taconitum napellus\t1 0 0 0 -1\n"},
+                      RemedyCase{"NUX", 0, "3\tnux-v\tnux vomica\t2 -10000 -10000 -10000 3\n"},
+                      RemedyCase{"sil", 0,
+                                 "5\thep\thepar sulphuris\t-10000 -10000 -10000 -10000 -10000\n"},
+                      RemedyCase{"zzz", 1, ""}, RemedyCase{"caf\xC3\xA9", 1, ""}));
 
 }  // namespace

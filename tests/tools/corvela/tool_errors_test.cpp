@@ -78,7 +78,8 @@ TEST_F(ToolFixture, SourceErrorNamesFileAndLineAndWritesNothing) {
 TEST_F(ToolFixture, MissingSourceFileFails) {
     const ToolRun run = Tool({"compile-repertory", m_dir / "none.rps", m_dir / "none.rpb"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "corvela: cannot read " + (m_dir / "none.rps") + ": No such file or directory\n");
+    EXPECT_EQ(run.err,
+              "corvela: cannot read " + (m_dir / "none.rps") + ": No such file or directory\n");
 }
 
 TEST_F(ToolFixture, UnwritableOutputFailsWithoutLeavingFiles) {

@@ -17,8 +17,10 @@ ToolRun RunTool(const std::vector<std::string>& args) {
     const std::string outPath = capture / "out", errPath = capture / "err";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
     std::vector<std::string> argv{CORVELA_TOOL_PATH};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<char*> pointers;
@@ -59,4 +61,6 @@ std::string ReadBytes(const std::string& path) {
     return bytes.str();
 }
 
-bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+bool Exists(const std::string& path) {
+    return std::filesystem::exists(path);
+}

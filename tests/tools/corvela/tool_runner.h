@@ -7,9 +7,9 @@
 #include <vector>
 
 struct ToolRun {
-    int status = -1;       // the exit status, -1 when the tool did not exit normally
-    std::string out;       // stdout
-    std::string err;       // stderr
+    int status = -1;  // the exit status, -1 when the tool did not exit normally
+    std::string out;  // stdout
+    std::string err;  // stderr
 };
 
 // Runs "corvela ARGS..." (no shell involved).

@@ -30,7 +30,8 @@ int RunTree(const Arguments& arguments) {
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), id);
         if (ec != std::errc() || end != text.data() + text.size())
             return UsageError("RUBRIC-ID must be a decimal number: " + text, FindCommand("tree"));
-        if (id > kItemNumberMask && ItemPosition(id) != static_cast<unsigned>(repertory->GetPosition()))
+        if (id > kItemNumberMask &&
+            ItemPosition(id) != static_cast<unsigned>(repertory->GetPosition()))
             return Fail("rubric " + text + " belongs to the data source at position " +
                         std::to_string(ItemPosition(id)) + ", not to " + arguments[0]);
         topic = repertory->GetTopic(id);

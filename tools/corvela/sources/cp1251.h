@@ -11,7 +11,7 @@ namespace corvela_sources {
 struct Utf8Problem {
     enum Kind { kNone, kInvalidUtf8, kNoCp1251Form, kZeroByte };
     Kind kind = kNone;
-    char32_t codePoint = 0;   // the character without a code page 1251 form
+    char32_t codePoint = 0;  // the character without a code page 1251 form
 };
 
 // The Unicode character of a code page 1251 byte.  Byte 0x98, unassigned in

@@ -16,10 +16,13 @@ CompileResult CompileMateriaMedica(const MateriaMedicaSource& source, Corvela& e
     }
     const int knownUnknowns = builder->GetUnknownRemedyCount();
     const SourceHeader& header = source.header;
-    const MateriaMedicaDescription description{
-        header.id.c_str(),       header.texts[0].c_str(), header.texts[1].c_str(),
-        header.texts[2].c_str(), header.texts[3].c_str(), header.texts[4].c_str(),
-        header.FlagsOr(kPlainMateriaMedicaFlags)};
+    const MateriaMedicaDescription description{header.id.c_str(),
+                                               header.texts[0].c_str(),
+                                               header.texts[1].c_str(),
+                                               header.texts[2].c_str(),
+                                               header.texts[3].c_str(),
+                                               header.texts[4].c_str(),
+                                               header.FlagsOr(kPlainMateriaMedicaFlags)};
     builder->Begin(&description);
     std::string scratch;
     for (const SourceArticle& article : source.articles) {

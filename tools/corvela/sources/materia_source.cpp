@@ -24,7 +24,8 @@ SourceArticle StartArticle(const SourceLine& line) {
     const std::string_view rest = std::string_view(line.text).substr(8);
     const std::size_t bar = rest.find('|');
     article.name = std::string(TrimBlanks(rest.substr(0, bar)));
-    if (bar != std::string_view::npos) article.title = std::string(TrimBlanks(rest.substr(bar + 1)));
+    if (bar != std::string_view::npos)
+        article.title = std::string(TrimBlanks(rest.substr(bar + 1)));
     return article;
 }
 

@@ -20,11 +20,11 @@ namespace corvela_sources {
 inline constexpr std::uint32_t kPlainMateriaMedicaFlags = 0x40;
 
 struct SourceArticle {
-    int line = 0;         // the @article line
-    std::string name;     // code page 1251, trimmed
+    int line = 0;      // the @article line
+    std::string name;  // code page 1251, trimmed
     std::string title;
-    std::string text;     // plain text, LF-separated
-    std::string rtf;      // Rich Text Format, when hasRtf
+    std::string text;  // plain text, LF-separated
+    std::string rtf;   // Rich Text Format, when hasRtf
     bool hasRtf = false;
 };
 

@@ -16,10 +16,10 @@ CompileResult CompileRepertory(const RepertorySource& source, Corvela& engine,
     }
     const int knownUnknowns = builder->GetUnknownRemedyCount();
     const SourceHeader& header = source.header;
-    const RepertoryDescription description{
-        header.id.c_str(),         header.texts[0].c_str(), header.texts[1].c_str(),
-        header.texts[2].c_str(),   header.texts[3].c_str(), header.texts[4].c_str(),
-        header.FlagsOr(0)};
+    const RepertoryDescription description{header.id.c_str(),       header.texts[0].c_str(),
+                                           header.texts[1].c_str(), header.texts[2].c_str(),
+                                           header.texts[3].c_str(), header.texts[4].c_str(),
+                                           header.FlagsOr(0)};
     builder->Begin(&description);
     int open = 0;
     std::string scratch;

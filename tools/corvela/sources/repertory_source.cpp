@@ -82,16 +82,16 @@ bool ParseRepertorySource(std::string_view text, const std::string& file, Repert
         if (!rubrics.empty()) {
             const int previous = rubrics.back().depth;
             if (depth == 0) {
-                *error = reader.ErrorAt(line.number, rest[0] == '@'
-                                                         ? "header line after the first rubric"
-                                                         : "a second root rubric (every rubric after "
-                                                           "the root is indented by TABs)");
+                *error = reader.ErrorAt(line.number,
+                                        rest[0] == '@' ? "header line after the first rubric"
+                                                       : "a second root rubric (every rubric after "
+                                                         "the root is indented by TABs)");
                 return false;
             }
             if (static_cast<int>(depth) > previous + 1) {
-                *error = reader.ErrorAt(line.number, "depth " + std::to_string(depth) +
-                                                         " after depth " + std::to_string(previous) +
-                                                         " (at most one level deeper)");
+                *error = reader.ErrorAt(
+                    line.number, "depth " + std::to_string(depth) + " after depth " +
+                                     std::to_string(previous) + " (at most one level deeper)");
                 return false;
             }
         }

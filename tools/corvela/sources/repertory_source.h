@@ -13,20 +13,20 @@
 namespace corvela_sources {
 
 struct SourceRemedy {
-    std::string name;    // as written, code page 1251
-    int grade = 0;       // 0..255
+    std::string name;  // as written, code page 1251
+    int grade = 0;     // 0..255
 };
 
 struct SourceRubric {
-    int line = 0;        // where it stands in the source
-    int depth = 0;       // 0 for the root
-    std::string text;    // code page 1251, trailing spaces dropped
+    int line = 0;      // where it stands in the source
+    int depth = 0;     // 0 for the root
+    std::string text;  // code page 1251, trailing spaces dropped
     std::vector<SourceRemedy> remedies;
 };
 
 struct RepertorySource {
     SourceHeader header;
-    std::vector<SourceRubric> rubrics;   // root first, pre-order
+    std::vector<SourceRubric> rubrics;  // root first, pre-order
 };
 
 // Parses a whole source text (UTF-8).  file names the source in errors.

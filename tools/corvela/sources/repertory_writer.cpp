@@ -74,7 +74,7 @@ bool WriteRepertorySource(Repertory& repertory, Corvela& engine, std::string* ou
             return false;
         }
         text.append(depth, '\t');
-        if (rubricText.empty()) text += ' ';   // a blank text, dropped again when read
+        if (rubricText.empty()) text += ' ';  // a blank text, dropped again when read
         AppendCp1251AsUtf8(rubricText, &text);
         for (int i = 0; i < remedyCount; ++i) {
             std::string reason;

@@ -10,10 +10,31 @@ namespace {
 
 bool IsDestination(std::string_view word) {
     static constexpr std::string_view kDestinations[] = {
-        "fonttbl", "colortbl", "stylesheet", "info",     "pict",     "object",  "header",
-        "headerl", "headerr",  "headerf",    "footer",   "footerl",  "footerr", "footerf",
-        "footnote", "listtable", "listoverridetable", "revtbl", "rsidtbl", "generator",
-        "filetbl", "themedata", "colorschememapping", "latentstyles", "datastore",
+        "fonttbl",
+        "colortbl",
+        "stylesheet",
+        "info",
+        "pict",
+        "object",
+        "header",
+        "headerl",
+        "headerr",
+        "headerf",
+        "footer",
+        "footerl",
+        "footerr",
+        "footerf",
+        "footnote",
+        "listtable",
+        "listoverridetable",
+        "revtbl",
+        "rsidtbl",
+        "generator",
+        "filetbl",
+        "themedata",
+        "colorschememapping",
+        "latentstyles",
+        "datastore",
     };
     for (std::string_view d : kDestinations)
         if (d == word) return true;
@@ -42,8 +63,8 @@ int HexValue(char c) {
 }
 
 struct Group {
-    bool skip = false;       // inside a destination that is not text
-    int fallback = 1;        // \ucN: characters that stand in for a \u character
+    bool skip = false;  // inside a destination that is not text
+    int fallback = 1;   // \ucN: characters that stand in for a \u character
 };
 
 class RtfReader {
@@ -64,7 +85,7 @@ public:
                 m_groupStart = false;
                 continue;
             }
-            if (c == '\r' || c == '\n') continue;   // raw line breaks are not text
+            if (c == '\r' || c == '\n') continue;  // raw line breaks are not text
             const bool first = m_groupStart;
             m_groupStart = false;
             if (c == '\\')
@@ -93,7 +114,8 @@ private:
             return;
         }
         const std::size_t start = m_pos;
-        while (m_pos < m_rtf.size() && std::isalpha(static_cast<unsigned char>(m_rtf[m_pos]))) ++m_pos;
+        while (m_pos < m_rtf.size() && std::isalpha(static_cast<unsigned char>(m_rtf[m_pos])))
+            ++m_pos;
         const std::string_view word = m_rtf.substr(start, m_pos - start);
         bool hasParameter = false;
         long parameter = 0;
@@ -108,7 +130,7 @@ private:
             ++m_pos;
         }
         if (negative) parameter = -parameter;
-        if (m_pos < m_rtf.size() && m_rtf[m_pos] == ' ') ++m_pos;   // the delimiter
+        if (m_pos < m_rtf.size() && m_rtf[m_pos] == ' ') ++m_pos;  // the delimiter
         ControlWord(word, hasParameter, parameter, firstInGroup);
     }
 
@@ -125,7 +147,8 @@ private:
             Emit(byte > 0 ? static_cast<char>(byte) : '?');
             m_pendingFallback = group.fallback;
         } else if (word == "bin" && hasParameter) {
-            m_pos = std::min(m_rtf.size(), m_pos + static_cast<std::size_t>(std::max(0L, parameter)));
+            m_pos =
+                std::min(m_rtf.size(), m_pos + static_cast<std::size_t>(std::max(0L, parameter)));
         } else if (const int special = SpecialCharacter(word); special >= 0) {
             Emit(static_cast<char>(special));
         }
@@ -148,7 +171,7 @@ private:
                 break;
             }
             case '*':
-                m_groups.back().skip = true;   // an ignorable destination
+                m_groups.back().skip = true;  // an ignorable destination
                 break;
             case '~':
                 Emit(' ');
@@ -160,7 +183,7 @@ private:
             case '\n':
                 Emit('\n');
                 break;
-            default:   // \- optional hyphen, \| and the rest: nothing
+            default:  // \- optional hyphen, \| and the rest: nothing
                 break;
         }
     }
@@ -197,6 +220,8 @@ std::string TrimBlankLines(std::string_view text) {
     return out;
 }
 
-std::string RtfPlainText(std::string_view rtf) { return RtfReader(rtf).Run(); }
+std::string RtfPlainText(std::string_view rtf) {
+    return RtfReader(rtf).Run();
+}
 
 }  // namespace corvela_sources

@@ -52,12 +52,15 @@ bool SourceHeaderParser::Take(const SourceLine& line, SourceError* error) {
         return false;
     }
     const std::size_t space = text.find(' ');
-    const std::string_view keyword = text.substr(1, space == std::string_view::npos ? text.npos : space - 1);
-    const std::string_view value = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+    const std::string_view keyword =
+        text.substr(1, space == std::string_view::npos ? text.npos : space - 1);
+    const std::string_view value =
+        space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
     for (unsigned k = 0; k < std::size(kKeywords); ++k) {
         if (kKeywords[k].name != keyword) continue;
         if (m_seen & (1u << k)) {
-            *error = m_reader.ErrorAt(line.number, "duplicate header keyword @" + std::string(keyword));
+            *error =
+                m_reader.ErrorAt(line.number, "duplicate header keyword @" + std::string(keyword));
             return false;
         }
         m_seen |= 1u << k;
@@ -65,13 +68,15 @@ bool SourceHeaderParser::Take(const SourceLine& line, SourceError* error) {
             m_header.texts[kKeywords[k].text] = std::string(value);
         } else if (keyword == "id") {
             if (!NormaliseGuidText(value, &m_header.id)) {
-                *error = m_reader.ErrorAt(line.number, "invalid identifier (expected 36 characters "
-                                                       "XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX)");
+                *error = m_reader.ErrorAt(line.number,
+                                          "invalid identifier (expected 36 characters "
+                                          "XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX)");
                 return false;
             }
         } else {
             if (!ParseFlags(value, &m_header.flags)) {
-                *error = m_reader.ErrorAt(line.number, "invalid flags value (decimal or 0x hexadecimal)");
+                *error = m_reader.ErrorAt(line.number,
+                                          "invalid flags value (decimal or 0x hexadecimal)");
                 return false;
             }
             m_header.hasFlags = true;

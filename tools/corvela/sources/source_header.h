@@ -12,10 +12,10 @@
 namespace corvela_sources {
 
 struct SourceHeader {
-    std::string id;           // the identifier in its upper-case text form
-    std::string texts[5];     // texts 1 (the name) to 5, code page 1251
+    std::string id;        // the identifier in its upper-case text form
+    std::string texts[5];  // texts 1 (the name) to 5, code page 1251
     std::uint32_t flags = 0;
-    bool hasFlags = false;    // false: the format's default applies
+    bool hasFlags = false;  // false: the format's default applies
 
     std::uint32_t FlagsOr(std::uint32_t fallback) const { return hasFlags ? flags : fallback; }
 };
@@ -39,7 +39,7 @@ public:
 private:
     const SourceLineReader& m_reader;
     SourceHeader m_header;
-    unsigned m_seen = 0;   // one bit per keyword
+    unsigned m_seen = 0;  // one bit per keyword
 };
 
 // Parses the strict text form of an identifier (36 characters, hex digits in

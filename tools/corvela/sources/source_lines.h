@@ -11,8 +11,8 @@
 namespace corvela_sources {
 
 struct SourceLine {
-    int number = 0;      // 1-based
-    std::string text;    // code page 1251, without the line end
+    int number = 0;    // 1-based
+    std::string text;  // code page 1251, without the line end
 };
 
 class SourceLineReader {

@@ -16,8 +16,10 @@ bool AppendSourceHeader(DataSource& source, std::uint32_t defaultFlags, std::str
     const struct {
         const char* keyword;
         const char* text;
-    } texts[] = {{"@name", source.GetName()},   {"@text2", source.GetText2()},
-                 {"@text3", source.GetText3()}, {"@text4", source.GetText4()},
+    } texts[] = {{"@name", source.GetName()},
+                 {"@text2", source.GetText2()},
+                 {"@text3", source.GetText3()},
+                 {"@text4", source.GetText4()},
                  {"@text5", source.GetText5()}};
     for (const auto& [keyword, text] : texts) {
         const std::string_view value = text != nullptr ? text : "";
@@ -33,7 +35,8 @@ bool AppendSourceHeader(DataSource& source, std::uint32_t defaultFlags, std::str
     }
     if (source.GetFlags() != defaultFlags) {
         char flags[32];
-        std::snprintf(flags, sizeof flags, "@flags 0x%X\n", static_cast<unsigned>(source.GetFlags()));
+        std::snprintf(flags, sizeof flags, "@flags 0x%X\n",
+                      static_cast<unsigned>(source.GetFlags()));
         header += flags;
     }
     *out += header;
