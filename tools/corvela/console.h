@@ -7,12 +7,14 @@
 
 namespace corvela_cli {
 
+struct Command;
+
 // Prints "corvela: MESSAGE" (UTF-8) to stderr and answers kExitFailure.
 int Fail(std::string_view message);
 
 // Prints "corvela: MESSAGE" and the command's usage line to stderr and
 // answers kExitUsage.
-int UsageError(std::string_view message, const struct Command* command);
+int UsageError(std::string_view message, const Command* command);
 
 // Writes UTF-8 text to stdout; false (with a message printed) when it fails.
 bool WriteOut(std::string_view text);

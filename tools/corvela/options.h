@@ -7,6 +7,8 @@
 
 namespace corvela_cli {
 
+struct Command;
+
 struct CommandLine {
     std::string home;     // --home DIR; empty when not given
     bool help = false;    // --help or -h
@@ -20,6 +22,6 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* err
 
 // The usage of the whole tool, and of one command, for --help and usage errors.
 std::string ToolUsage();
-std::string CommandUsage(const struct Command& command);
+std::string CommandUsage(const Command& command);
 
 }  // namespace corvela_cli
