@@ -68,12 +68,9 @@ diarrhoea after spoiled food or cold fruit.
 {\colortbl;\red0\green0\blue128;}
 {\info{\author Helen Ashdown}{\title Belladonna}}
 \f0\fs20 {\b Heat, redness, throbbing and burning.}\par
-Sudden, violent complaints with a hot, red face and dilated pupils; the
-skin radiates heat.  Throbbing headache, worse from light, noise, jarring
-and lying down; better sitting up and bending the head backwards.\par
+Sudden, violent complaints with a hot, red face and dilated pupils; the skin radiates heat.  Throbbing headache, worse from light, noise, jarring and lying down; better sitting up and bending the head backwards.\par
 \par
-Delirium with wild visions; wants to escape.  Right-sided complaints.
-Worse in the afternoon, about three o'clock, and from the sun on the head.\par
+Delirium with wild visions; wants to escape.  Right-sided complaints.  Worse in the afternoon, about three o'clock, and from the sun on the head.\par
 }
 
 @article bry | Bryonia alba
@@ -228,12 +225,9 @@ Philosophical, untidy, selfish; early morning diarrhoea that drives out of
 bed.  Worse standing, at eleven in the morning and from bathing.
 @rtf
 {\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}}
-\f0\fs20 {\b Sulphur} is the great remedy of burning heat: burning soles put
-out of bed, hot head, burning discharges.  Itching eruptions worse from
-washing and from the warmth of the bed.\par
+\f0\fs20 {\b Sulphur} is the great remedy of burning heat: burning soles put out of bed, hot head, burning discharges.  Itching eruptions worse from washing and from the warmth of the bed.\par
 \par
-Philosophical, untidy, selfish; early morning diarrhoea that drives out of
-bed.  Worse standing, at eleven in the morning and from bathing.\par
+Philosophical, untidy, selfish; early morning diarrhoea that drives out of bed.  Worse standing, at eleven in the morning and from bathing.\par
 }
 
 @article thuj | Thuja occidentalis
