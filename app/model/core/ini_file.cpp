@@ -1,0 +1,111 @@
+#include "model/core/ini_file.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i];
+        char y = b[i];
+        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IniFile::Load(const std::string& path) {
+    m_entries.clear();
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) return false;
+    Parse(text.str());
+    return true;
+}
+
+void IniFile::Parse(std::string_view text) {
+    m_entries.clear();
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    std::string section;
+    bool inSection = false;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = Trim(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (line.empty() || line.front() == ';' || line.front() == '#') continue;
+        if (line.front() == '[') {
+            const std::size_t close = line.find(']');
+            section = std::string(
+                Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
+            inSection = true;
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (!inSection || equals == std::string_view::npos) continue;
+        std::string_view value = Trim(line.substr(equals + 1));
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+            value.back() == value.front()) {
+            value = value.substr(1, value.size() - 2);
+        }
+        m_entries.push_back(
+            Entry{section, std::string(Trim(line.substr(0, equals))), std::string(value)});
+    }
+}
+
+const IniFile::Entry* IniFile::Find(std::string_view section, std::string_view key) const {
+    for (const Entry& entry : m_entries) {
+        if (EqualNoCase(entry.section, section) && EqualNoCase(entry.key, key)) return &entry;
+    }
+    return nullptr;
+}
+
+std::string IniFile::GetString(std::string_view section, std::string_view key,
+                               std::string_view fallback) const {
+    const Entry* entry = Find(section, key);
+    return entry != nullptr ? entry->value : std::string(fallback);
+}
+
+int IniFile::GetInt(std::string_view section, std::string_view key, int fallback) const {
+    const Entry* entry = Find(section, key);
+    if (entry == nullptr) return fallback;
+    errno = 0;
+    const long value = std::strtol(entry->value.c_str(), nullptr, 10);
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+bool IniFile::HasKey(std::string_view section, std::string_view key) const {
+    return Find(section, key) != nullptr;
+}
+
+std::string ReadProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view fallback) {
+    IniFile file;
+    file.Load(path);
+    return file.GetString(section, key, fallback);
+}
+
+int ReadProfileInt(const std::string& path, std::string_view section, std::string_view key,
+                   int fallback) {
+    IniFile file;
+    file.Load(path);
+    return file.GetInt(section, key, fallback);
+}
