@@ -1,0 +1,26 @@
+// The codes broadcast on the event bus (event_client.h): who sends each and
+// who listens.  Views never call each other to refresh; they react to these.
+#pragma once
+
+// The ranking of an analysis was recalculated.
+//   Sent by:   the ranking view, after it recalculated and sorted the remedies.
+//   Heard by:  the grid of the analysis table, which rebuilds its grade matrix.
+inline constexpr unsigned EV_UPDATE_TABLE = 0x8006;
+
+// An analysis, or the layout of an analysis window, changed.
+//   Sent by:   every operation that changes an analysis (adding or removing
+//              rubrics and symptoms, weights, sort type, hiding rubrics).
+//   Heard by:  all analysis views (ranking table, symptom composition) and the
+//              case view.
+inline constexpr unsigned EV_UPDATE_ANALYSIS = 0x80FE;
+
+// Materia medica content changed (the user's own materia medica was edited).
+//   Sent by:   the materia medica editing commands.
+//   Heard by:  the materia medica views.
+inline constexpr unsigned EV_UPDATE_MATERIA_MEDICA = 0x8100;
+
+// The current case was changed; the program-wide modified flag is set.
+//   Sent by:   every operation that changes the current case (items, patient
+//              card, practitioner, analyses).
+//   Heard by:  the main frame (its title) and the case view.
+inline constexpr unsigned EV_CASE_MODIFIED = 0x8101;
