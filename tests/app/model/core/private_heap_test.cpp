@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -73,19 +71,6 @@ TEST(PrivateHeap, ManyObjectsOfMixedSizesComeAndGo) {
         objects.clear();
         EXPECT_FALSE(PrivateHeapOf<HeapBase>::Exists());
     }
-}
-
-TEST(PrivateHeap, BlocksAreAlignedAndDistinct) {
-    PrivateHeap heap;
-    std::vector<void*> blocks;
-    for (std::size_t size : {1u, 16u, 17u, 100u, 5000u, 100000u}) {
-        void* block = heap.Allocate(size);
-        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % alignof(std::max_align_t), 0u);
-        std::memset(block, 0x5A, size);
-        blocks.push_back(block);
-    }
-    heap.Free(blocks[1], 16);
-    EXPECT_EQ(heap.Allocate(16), blocks[1]);  // a freed block is used again
 }
 
 }  // namespace

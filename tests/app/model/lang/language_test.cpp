@@ -75,8 +75,4 @@ TEST(CLanguage, IniNamesTheLanguageFileInTheProgramDirectory) {
     EXPECT_EQ(program.GetData().GetLanguage(), "russian");
 }
 
-TEST(CLanguage, ProgramObjectIsOne) {
-    EXPECT_EQ(&CLanguage::Get(), &CLanguage::Get());
-}
-
 }  // namespace

@@ -134,18 +134,6 @@ TEST(ClassLayout, MissingNodesTakeDefaultsOrKeepConstructedValues) {
     EXPECT_EQ(note->m_lastIdSize, 99u);  // no Id node: the converter is not called
 }
 
-TEST(ClassLayout, FloatsAreWrittenWithSixDecimals) {
-    SampleNote note;
-    note.m_weight = 0.1f;
-    TextNode root("Root");
-    ClassMetaClass<SampleNote>::Instance().Save(&root, note);
-    EXPECT_EQ(root.FindChild("Weight")->GetValue(), "0.100000");
-    note.m_weight = -1234.5f;
-    TextNode again("Root");
-    ClassMetaClass<SampleNote>::Instance().Save(&again, note);
-    EXPECT_EQ(again.FindChild("Weight")->GetValue(), "-1234.500000");
-}
-
 TEST(ClassLayout, PrimitiveTextsReadLikeTheCLibrary) {
     struct Case {
         const char* count;
@@ -312,6 +300,62 @@ TEST(BinaryDataField, SaveConverterResultsDecideWhatIsWritten) {
     }
 }
 
+// Three containers, one per callback mode, with a free function that keeps
+// even numbers only.
+int g_modeCalls = 0;
+int KeepEven(int& value) {
+    ++g_modeCalls;
+    return value % 2 == 0 ? kAppendItem : 0;
+}
+struct Modes {
+    struct Layout;
+    static ClassLayout<Modes>& GetLayout();
+    std::vector<int> m_onLoad;
+    std::vector<int> m_onSave;
+    std::vector<int> m_both;
+};
+struct Modes::Layout : ClassLayout<Modes> {
+    Layout() : ClassLayout("Modes") {
+        Container("OnLoad", &Modes::m_onLoad).OnItem(&KeepEven, kCallOnLoad);
+        Container("OnSave", &Modes::m_onSave).OnItem(&KeepEven, kCallOnSave);
+        Container("Both", &Modes::m_both).OnItem(&KeepEven, kCallOnLoadAndSave);
+    }
+};
+MERIDANE_DEFINE_LAYOUT_ACCESSOR(Modes);
+
+TEST(ContainerField, CallbackModesDecideWhenTheFunctionRuns) {
+    struct Case {
+        const char* node;
+        std::vector<int> Modes::*member;
+        int loadCalls;
+        std::size_t kept;
+        int saveCalls;
+    };
+    const Case cases[] = {
+        {"OnLoad", &Modes::m_onLoad, 3, 1, 0},
+        {"OnSave", &Modes::m_onSave, 0, 3, 3},
+        {"Both", &Modes::m_both, 3, 1, 1},
+    };
+    for (const Case& c : cases) {
+        TextNode root("Root");
+        StorageNode* list = root.AddChild(c.node);
+        for (const char* number : {"1", "2", "3"}) list->AddChild("Item")->SetValue(number);
+        Modes modes;
+        g_modeCalls = 0;
+        ClassMetaClass<Modes>::Instance().Load(&root, modes);
+        EXPECT_EQ(g_modeCalls, c.loadCalls) << c.node;
+        EXPECT_EQ((modes.*c.member).size(), c.kept) << c.node;
+
+        Modes saved;
+        saved.*c.member = {(modes.*c.member).begin(), (modes.*c.member).end()};
+        g_modeCalls = 0;
+        TextNode out("Root");
+        ClassMetaClass<Modes>::Instance().Save(&out, saved);
+        EXPECT_EQ(g_modeCalls, c.saveCalls) << c.node;
+        EXPECT_EQ(out.FindChild(c.node)->GetChildCount(), c.kept) << c.node;
+    }
+}
+
 // Two defaults for one field.
 struct TwoDefaults {
     struct Layout;
@@ -355,14 +399,6 @@ TEST(ClassLayout, RawOperationsRoundTripTheWholeRecord) {
     ASSERT_NE(note->m_next, nullptr);
     EXPECT_FALSE(note->m_next->m_isOpen);
     EXPECT_EQ(loaded.m_tags, saved.m_tags);
-}
-
-TEST(ClassLayout, DescribesItsFields) {
-    const ClassLayout<SampleNote>& layout = ClassMetaClass<SampleNote>::Instance().GetLayout();
-    EXPECT_EQ(layout.GetClassName(), "SampleNote");
-    ASSERT_EQ(layout.GetFieldCount(), 5u);
-    EXPECT_EQ(layout.GetField(0).GetName(), "");  // the call field has no node
-    EXPECT_EQ(layout.GetField(4).GetName(), "Id");
 }
 
 }  // namespace

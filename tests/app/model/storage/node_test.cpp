@@ -32,16 +32,6 @@ TEST(TextNode, ChildrenKeepOrderAndDuplicateNames) {
     EXPECT_EQ(root.GetChildCount(), 0u);
 }
 
-TEST(TextNode, LeafNeedsAValueAndNoChildren) {
-    TextNode node("Node");
-    EXPECT_FALSE(node.IsLeaf());
-    node.SetValue("");
-    EXPECT_TRUE(node.IsLeaf());
-    EXPECT_TRUE(node.HasValue());
-    node.AddChild("Child");
-    EXPECT_FALSE(node.IsLeaf());
-}
-
 TEST(TextNode, BinaryIsHexInChunksOf32Bytes) {
     std::vector<std::uint8_t> bytes(33);
     for (std::size_t i = 0; i < bytes.size(); ++i)

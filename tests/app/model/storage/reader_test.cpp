@@ -30,24 +30,6 @@ std::string Value(const StorageNode& root, const char* name) {
     return child != nullptr ? child->GetValue() : "<missing>";
 }
 
-TEST(Tokenizer, KnowsSixKindsOfToken) {
-    // The rest of a line after a string is ignored, so the string comes last.
-    Tokenizer tokenizer("name_1 -12 +3.25 : ; { } \"s\\\"q\" ignored");
-    const TokenKind kinds[] = {
-        TokenKind::Identifier,  TokenKind::Integer,     TokenKind::Real,
-        TokenKind::Punctuation, TokenKind::Punctuation, TokenKind::Punctuation,
-        TokenKind::Punctuation, TokenKind::String,      TokenKind::End};
-    const char* texts[] = {"name_1", "-12", "+3.25", ":", ";", "{", "}", "s\\\"q", ""};
-    for (int i = 0; i < 9; ++i) {
-        const Token token = tokenizer.Next();
-        EXPECT_EQ(token.kind, kinds[i]) << i;
-        EXPECT_EQ(token.text, texts[i]) << i;
-    }
-    Tokenizer numbers("-12 +3.25");
-    EXPECT_EQ(numbers.Next().AsInteger(), -12);
-    EXPECT_DOUBLE_EQ(numbers.Next().AsReal(), 3.25);
-}
-
 struct ErrorCase {
     const char* text;
     const char* message;
