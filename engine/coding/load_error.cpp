@@ -38,6 +38,14 @@ const char* DescribeLoadFault(LoadFault fault) {
             return "an index word is malformed or lies outside the file";
         case LoadFault::kBadPostings:
             return "an index posting list is malformed or lies outside the file";
+        case LoadFault::kBadArticleTable:
+            return "the article table is malformed or lies outside the file";
+        case LoadFault::kBadArticleRecord:
+            return "an article record lies outside the file";
+        case LoadFault::kBadArticleText:
+            return "an article text is malformed or lies outside the file";
+        case LoadFault::kBadRichText:
+            return "an article's rich text is malformed or lies outside the file";
     }
     return "unknown fault";
 }

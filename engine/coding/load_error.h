@@ -24,6 +24,10 @@ enum class LoadFault {
     kBadEntryTable,     // an index's entry count negative or its table outside the file
     kBadEntry,          // an index entry's word negative, outside the file or unterminated
     kBadPostings,       // an index entry's posting count negative or its postings outside
+    kBadArticleTable,   // an article count too large or the article table outside the file
+    kBadArticleRecord,  // an article record's fixed fields outside the file
+    kBadArticleText,    // an article text negative, outside the file or unterminated
+    kBadRichText,       // an article's rich text negative, outside the file or unterminated
 };
 
 // A short English description of the fault ("the format version is below 3").

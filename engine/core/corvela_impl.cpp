@@ -3,15 +3,20 @@
 #include <cstring>
 
 #include "core/search_bridge.h"
+#include "materia/user_article_impl.h"
+#include "materia/user_materia_medica_impl.h"
 #include "platform/path_parts.h"
 #include "platform/program_directory.h"
+#include "platform/random_guid.h"
 
 namespace {
 constexpr unsigned kMaxSources = 1u << (32 - kItemPositionShift);  // 1,024
 constexpr std::size_t kNameCompareBytes = 256;
 }  // namespace
 
-CorvelaImpl::CorvelaImpl() : m_repertoryBuilder(m_catalogue, m_indexBuilder) {
+CorvelaImpl::CorvelaImpl()
+    : m_repertoryBuilder(m_catalogue, m_indexBuilder),
+      m_materiaMedicaBuilder(m_catalogue, m_indexBuilder) {
     // The catalogue uses only the directory part of the path it is given.
     m_catalogue.Load(JoinPath(ProgramDirectory(), "remedies.txt").c_str());
     m_remedySources.Resize(m_catalogue.GetRemedyCount());
@@ -71,19 +76,38 @@ bool CorvelaImpl::AnalyzeQuery(const SearchQuery* query, QueryMarkup* markup) {
 }
 
 MateriaMedicaBuilder* CorvelaImpl::GetMateriaMedicaBuilder() {
-    return nullptr;
+    return &m_materiaMedicaBuilder;
 }
 
 void CorvelaImpl::GetRemedySource(int remedy, int column, Guid* out) {
     m_remedySources.Get(remedy, column, out);
 }
 
+// A user source created before the first discovery would leave the list not
+// empty and hide every data file, so discovery runs first.
 DataSource* CorvelaImpl::CreateUserMateriaMedica() {
-    return nullptr;
+    Discover();
+    const int position = NextSourcePosition();
+    if (position < 0) return nullptr;
+    auto source = std::make_unique<UserMateriaMedicaImpl>();
+    source->SetGuid(NewRandomGuid());
+    source->SetPosition(position);
+    DataSource* created = source.get();
+    AppendSource(std::move(source));
+    return created;
 }
 
 DataSource* CorvelaImpl::CreateUserArticleCollection() {
-    return nullptr;
+    Discover();
+    const int position = NextSourcePosition();
+    if (position < 0) return nullptr;
+    auto source = std::make_unique<UserArticleImpl>();
+    const Guid id = NewRandomGuid();
+    source->SetGuid(&id);
+    source->SetPosition(position);
+    DataSource* created = source.get();
+    AppendSource(std::move(source));
+    return created;
 }
 
 void CorvelaImpl::CloseAll() {
@@ -100,6 +124,10 @@ bool CorvelaImpl::OnFound(const SearchHit& hit) {
 
 void CorvelaImpl::AddRemedySource(int remedy, DataSource* source) {
     if (source != nullptr) m_remedySources.AddUnique(remedy, *source->GetGuid());
+}
+
+void CorvelaImpl::AppendRemedySource(int remedy, DataSource* source) {
+    if (source != nullptr) m_remedySources.Append(remedy, *source->GetGuid());
 }
 
 void CorvelaImpl::RemoveRemedySource(int remedy, DataSource* source) {

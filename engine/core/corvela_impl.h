@@ -11,6 +11,7 @@
 #include "core/remedy_source_table.h"
 #include "corvela.h"
 #include "index/index_builder_impl.h"
+#include "materia/materia_medica_builder_impl.h"
 #include "repertory/repertory_builder_impl.h"
 
 class CorvelaImpl final : public Corvela, public SearchListener {
@@ -61,6 +62,10 @@ public:
     void RemoveRemedySource(int remedy, DataSource* source);
     RemedyListImpl& Catalogue() { return m_catalogue; }
     IndexBuilderImpl& SharedIndexBuilder() { return m_indexBuilder; }
+    MateriaMedicaBuilderImpl& SharedMateriaMedicaBuilder() { return m_materiaMedicaBuilder; }
+    // Appends source's identifier to remedy's row without looking for
+    // duplicates (one entry per article, as discovery enters them).
+    void AppendRemedySource(int remedy, DataSource* source);
 
     // The position the next appended source gets; -1 when the list is full
     // (item identifiers have room for 1,024 positions).
@@ -83,6 +88,7 @@ private:
     RemedyListImpl m_catalogue;
     IndexBuilderImpl m_indexBuilder;
     RepertoryBuilderImpl m_repertoryBuilder;
+    MateriaMedicaBuilderImpl m_materiaMedicaBuilder;
     RemedySourceTable m_remedySources;
     bool m_discovering = false;
 };

@@ -9,6 +9,9 @@
 
 #include "coding/case_table.h"
 #include "core/corvela_impl.h"
+#include "materia/materia_format.h"
+#include "materia/user_article_impl.h"
+#include "materia/user_materia_medica_impl.h"
 #include "platform/directory_listing.h"
 #include "platform/path_parts.h"
 #include "platform/program_directory.h"
@@ -77,9 +80,24 @@ bool CorvelaImpl::LoadRepertory(const std::string& path) {
 
 // Loading a materia medica: open it at NextSourcePosition(); keep it as it is
 // when its flags carry 0x40, else wrap it by the low six bits (2: a user
-// materia medica, 3: a user article collection); then AppendMateriaMedica,
-// which fills the remedy-to-source table.  Materia medica files are not read
-// yet, so they are skipped like any file that fails to load.
-bool CorvelaImpl::LoadMateriaMedica(const std::string&) {
-    return false;
+// materia medica, 3: a user article collection; any other value keeps it as
+// it is); then AppendMateriaMedica, which fills the remedy-to-source table.
+bool CorvelaImpl::LoadMateriaMedica(const std::string& path) {
+    const int position = NextSourcePosition();
+    if (position < 0) return false;
+    auto book = std::make_unique<MateriaMedicaImpl>();
+    book->SetPosition(position);
+    if (!book->Open(path.c_str())) return false;
+    const std::uint32_t flags = book->GetFlags() & 0xFF;
+    std::unique_ptr<DataSource> source;
+    if ((flags & mmb::kPlainFlag) != 0)
+        source = std::move(book);
+    else if ((flags & mmb::kKindMask) == mmb::kUserMateriaMedica)
+        source = UserMateriaMedicaImpl::Wrap(std::move(book));
+    else if ((flags & mmb::kKindMask) == mmb::kUserArticles)
+        source = UserArticleImpl::Wrap(std::move(book));
+    else
+        source = std::move(book);
+    AppendMateriaMedica(std::move(source));
+    return true;
 }

@@ -1,0 +1,84 @@
+// Opening a materia medica file: the header strings, the article table and
+// every article record are checked against the file's size before anything
+// is built, so that a truncated or damaged file is refused here and the
+// articles' reads stay inside the mapping.
+
+#include <utility>
+
+#include "coding/little_endian.h"
+#include "index/index_path.h"
+#include "materia/materia_format.h"
+#include "materia/materia_medica_impl.h"
+
+bool MateriaMedicaImpl::OpenMapped(MappedFile file, const char* path) {
+    Reset();
+    m_file = std::move(file);
+    if (!m_file.IsOpen()) return Fail(LoadFault::kCannotOpen, 0);
+    if (!LoadHeader() || !LoadArticles()) return false;
+    std::string indexPath = IndexPathFor(path != nullptr ? path : "");
+    if (!m_index.Open(indexPath.c_str())) return Fail(LoadFault::kBadWordIndex, 0);
+    m_path = path != nullptr ? path : "";
+    return true;
+}
+
+bool MateriaMedicaImpl::LoadHeader() {
+    const std::uint8_t* data = m_file.Data();
+    const std::uint64_t size = m_file.Size();
+    if (size < mmb::kHeaderSize) return Fail(LoadFault::kTooShort, size);
+    m_flags = ReadU32(data + mmb::kFlagsOffset);
+    for (int i = 0; i < mmb::kHeaderStringCount; ++i) {
+        const std::size_t field = mmb::kStringOffsetsOffset + 2 * static_cast<std::size_t>(i);
+        std::int16_t offset = ReadI16(data + field);
+        if (offset < 0 || offset + 2u > size) return Fail(LoadFault::kBadHeaderString, field);
+        std::uint16_t length = ReadU16(data + offset);
+        const std::uint64_t text = offset + 2u;
+        if (length < 1 || text + length > size || data[text + length - 1] != 0)
+            return Fail(LoadFault::kBadHeaderString, static_cast<std::uint64_t>(offset));
+        m_texts[i] = reinterpret_cast<const char*>(data + text);
+    }
+    Guid id;
+    if (ParseGuid(m_texts[0], &id)) m_guid = id;
+    return true;
+}
+
+bool MateriaMedicaImpl::CheckRecord(std::uint64_t record) {
+    const std::uint8_t* data = m_file.Data();
+    const std::uint64_t size = m_file.Size();
+    if (record + mmb::kTextStart > size) return Fail(LoadFault::kBadArticleRecord, record);
+    const std::int32_t textLength = ReadI32(data + record + mmb::kTextLengthField);
+    const std::uint64_t text = record + mmb::kTextStart;
+    if (textLength < 1 || text + static_cast<std::uint64_t>(textLength) > size ||
+        data[text + static_cast<std::uint64_t>(textLength) - 1] != 0)
+        return Fail(LoadFault::kBadArticleText, record + mmb::kTextLengthField);
+    const std::uint64_t richField = text + static_cast<std::uint64_t>(textLength);
+    if (richField + mmb::kRichLengthSize > size) return Fail(LoadFault::kBadRichText, richField);
+    const std::int32_t richLength = ReadI32(data + richField);
+    const std::uint64_t rich = richField + mmb::kRichLengthSize;
+    if (richLength < 1 || rich + static_cast<std::uint64_t>(richLength) > size ||
+        data[rich + static_cast<std::uint64_t>(richLength) - 1] != 0)
+        return Fail(LoadFault::kBadRichText, richField);
+    return true;
+}
+
+bool MateriaMedicaImpl::LoadArticles() {
+    const std::uint8_t* data = m_file.Data();
+    const std::uint64_t size = m_file.Size();
+    const std::uint64_t count = ReadU32(data + mmb::kArticleCountOffset);
+    const std::uint64_t table = ReadU32(data + mmb::kArticleTableOffsetOffset);
+    if (count > mmb::kMaxArticles)
+        return Fail(LoadFault::kBadArticleTable, mmb::kArticleCountOffset);
+    if (table + 4 * count > size)
+        return Fail(LoadFault::kBadArticleTable, mmb::kArticleTableOffsetOffset);
+    for (std::uint64_t i = 0; i < count; ++i)
+        if (!CheckRecord(ReadU32(data + table + 4 * i))) return false;
+
+    const unsigned position = m_position < 0 ? 0u : static_cast<unsigned>(m_position);
+    m_articles.reserve(static_cast<std::size_t>(count));
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const std::uint8_t* record = data + ReadU32(data + table + 4 * i);
+        m_articles.emplace_back(record, MakeItemId(position, static_cast<std::uint32_t>(i)));
+    }
+    // Entered in file order: the latest article of a remedy wins.
+    for (ArticleImpl& article : m_articles) m_byRemedy[article.GetRemedy()] = &article;
+    return true;
+}
