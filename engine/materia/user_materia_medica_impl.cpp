@@ -63,6 +63,7 @@ bool UserMateriaMedicaImpl::Open(const char* path) {
 
 bool UserMateriaMedicaImpl::Save(const char* path) {
     if (path == nullptr || *path == '\0') return false;
+    const std::string target(path);  // path may be GetFilePath()
     char id[kGuidTextLength + 1];
     FormatGuid(m_guid, id);
     const MateriaMedicaDescription description{id,
@@ -80,17 +81,17 @@ bool UserMateriaMedicaImpl::Save(const char* path) {
         builder.AddArticleOfRemedy(article->GetRemedy(), article->GetText(),
                                    article->GetRichText());
     builder.End();
-    if (!builder.Save(path)) return false;
+    if (!builder.Save(target.c_str())) return false;
 
     // The written file has been renamed into place; the old backing file (even
     // at the same path) keeps mapping the replaced one until it is deleted.
     auto file = std::make_unique<MateriaMedicaImpl>();
     file->SetPosition(m_position);
-    const bool opened = file->Open(path);
+    const bool opened = file->Open(target.c_str());
     m_backing.reset();
     if (!opened) return false;
     m_backing = std::move(file);
-    m_path = path;
+    m_path = target;
     return true;
 }
 

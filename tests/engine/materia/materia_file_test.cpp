@@ -1,9 +1,10 @@
-// Reading a compiled materia medica in place: its texts, its articles and the
-// remedy map.
+// Reading a compiled materia medica in place, and refusing damaged ones with
+// a reason, never reading outside their bytes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "expected_bytes.h"
 #include "materia/materia_medica_impl.h"
 #include "materia_fixture.h"
 #include "scratch_directory.h"
@@ -11,82 +12,108 @@
 
 using namespace corvela_test;
 
+TEST(MateriaFile, ArticlesByNumberIdentifierAndRemedy) {
+    ScratchDirectory dir;
+    ASSERT_TRUE(CompileMateriaMedica(dir / "m.mmb",
+                                     MateriaDescription(kTestMateriaMedicaId, "MM", 7),
+                                     {{"", "", "Introduction.", nullptr},
+                                      {"acon", "", "First on aconite.", "{\\rtf1 first}"},
+                                      {"bell", "", "Belladonna.", nullptr},
+                                      {"", "", "Appendix.", nullptr},
+                                      {"acon", "", "Second on aconite.", nullptr}}));
+    MateriaMedicaImpl book;
+    book.SetPosition(3);
+    ASSERT_TRUE(book.Open((dir / "m.mmb").c_str())) << book.GetLoadError().Describe();
+    EXPECT_STREQ(book.GetText5(), "five");
+    EXPECT_EQ(book.GetFlags(), 7u);
+    ASSERT_EQ(book.GetArticleCount(), 5);
+    EXPECT_EQ(book.GetArticle(1)->GetId(), MakeItemId(3, 1));
+    EXPECT_STREQ(book.GetArticle(1)->GetRichText(), "{\\rtf1 first}");
+    EXPECT_STREQ(book.GetArticle(2)->GetRichText(), "");
+    EXPECT_EQ(book.GetArticle(5), nullptr);
+
+    // The latest article of a remedy wins, -1 included; all stay reachable.
+    EXPECT_STREQ(book.FindArticle(0)->GetText(), "Second on aconite.");
+    EXPECT_STREQ(book.FindArticle(-1)->GetText(), "Appendix.");
+    EXPECT_EQ(book.FindArticle(1), nullptr);
+    // Identifiers are read by their low 22 bits whatever the top bits say.
+    EXPECT_EQ(book.GetItem(MakeItemId(7, 2)), book.GetArticle(2));
+    EXPECT_EQ(book.GetItem(MakeItemId(3, 5)), nullptr);
+
+    std::filesystem::remove(dir / "m.idx");
+    MateriaMedicaImpl unindexed;
+    EXPECT_FALSE(unindexed.Open((dir / "m.mmb").c_str()));
+    EXPECT_EQ(unindexed.GetLoadError().fault, LoadFault::kBadWordIndex);
+    EXPECT_EQ(unindexed.GetArticleCount(), 0);
+}
+
 namespace {
 
-class MateriaFile : public ::testing::Test {
+// Six empty header strings at 36..51, the table at 54, article 0 at 62 (L1 at
+// 70, L2 at 81), article 1 at 86 (L1 at 94, L2 at 105); 119 bytes.  Its index
+// lies beside it, so only the materia medica file itself can make Open fail.
+class DamagedMateriaMedica : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(CompileMateriaMedica(Path(),
-                                         MateriaDescription(kTestMateriaMedicaId, "MM", 0x43),
-                                         {{"", "", "Introduction.", nullptr},
-                                          {"acon", "", "First on aconite.", "{\\rtf1 first}"},
-                                          {"bell", "", "Belladonna.", nullptr},
-                                          {"", "", "Appendix.", nullptr},
-                                          {"acon", "", "Second on aconite.", nullptr}}));
-        m_book.SetPosition(3);
-        ASSERT_TRUE(m_book.Open(Path().c_str())) << m_book.GetLoadError().Describe();
+        ASSERT_TRUE(CompileMateriaMedica(
+            Path(), {"", "", "", "", "", "", 0x40},
+            {{"", "", "Intro.", nullptr}, {"nux-v", "", "Nux-v.", "{\\rtf1 x}"}}));
+        m_whole = ReadBytes(Path());
+        ASSERT_EQ(m_whole.size(), 119u);
     }
-    std::string Path() const { return m_dir / "m.mmb"; }
+    std::string Path() const { return m_dir / "t.mmb"; }
+    LoadError Open(std::vector<std::uint8_t> bytes) {
+        MateriaMedicaImpl book;
+        if (book.OpenMapped(MappedFile::FromBytes(std::move(bytes)), Path().c_str())) return {};
+        EXPECT_EQ(book.GetArticleCount(), 0);
+        return book.GetLoadError();
+    }
 
     ScratchDirectory m_dir;
-    MateriaMedicaImpl m_book;
+    std::vector<std::uint8_t> m_whole;
 };
 
 }  // namespace
 
-TEST_F(MateriaFile, AnswersTheHeader) {
-    Guid id;
-    ASSERT_TRUE(ParseGuid(kTestMateriaMedicaId, &id));
-    EXPECT_EQ(*m_book.GetGuid(), id);
-    EXPECT_EQ(m_book.GetType(), kSourceMateriaMedica);
-    EXPECT_EQ(m_book.GetPosition(), 3);
-    EXPECT_STREQ(m_book.GetName(), "MM");
-    EXPECT_STREQ(m_book.GetText2(), "two");
-    EXPECT_STREQ(m_book.GetText3(), "three");
-    EXPECT_STREQ(m_book.GetText4(), "four");
-    EXPECT_STREQ(m_book.GetText5(), "five");
-    EXPECT_EQ(m_book.GetFlags(), 0x43u);
-    EXPECT_EQ(m_book.GetFilePath(), Path());
-    EXPECT_FALSE(m_book.IsNew());
-    EXPECT_FALSE(m_book.Save((m_dir / "other.mmb").c_str()));
-    EXPECT_NE(m_book.GetWordIndex(), nullptr);
+TEST_F(DamagedMateriaMedica, EveryTruncationIsRefused) {
+    ASSERT_FALSE(Open(m_whole).IsError());
+    for (std::size_t size = 0; size < m_whole.size(); ++size) {
+        LoadError error = Open({m_whole.begin(), m_whole.begin() + static_cast<long>(size)});
+        EXPECT_TRUE(error.IsError()) << "length " << size;
+        EXPECT_NE(error.fault, LoadFault::kBadWordIndex) << "length " << size;
+    }
 }
 
-TEST_F(MateriaFile, ArticlesByNumberIdentifierAndRemedy) {
-    ASSERT_EQ(m_book.GetArticleCount(), 5);
-    Article* first = m_book.GetArticle(1);
-    EXPECT_EQ(first->GetKind(), kItemArticle);
-    EXPECT_EQ(first->GetParent(), nullptr);
-    EXPECT_EQ(first->GetId(), MakeItemId(3, 1));
-    EXPECT_EQ(first->GetRemedy(), 0);
-    EXPECT_STREQ(first->GetText(), "First on aconite.");
-    EXPECT_STREQ(first->GetRichText(), "{\\rtf1 first}");
-    EXPECT_STREQ(m_book.GetArticle(2)->GetRichText(), "");
-    EXPECT_EQ(m_book.GetArticle(5), nullptr);
-    EXPECT_EQ(m_book.GetArticle(-1), nullptr);
-
-    // The latest article of a remedy wins; -1 is entered like any remedy.
-    EXPECT_EQ(m_book.FindArticle(0), m_book.GetArticle(4));
-    EXPECT_EQ(m_book.FindArticle(2), m_book.GetArticle(2));
-    EXPECT_EQ(m_book.FindArticle(-1), m_book.GetArticle(3));
-    EXPECT_EQ(m_book.FindArticle(1), nullptr);
-
-    // Item identifiers are read by their low 22 bits whatever the top bits say.
-    EXPECT_EQ(m_book.GetItem(MakeItemId(7, 2)), m_book.GetArticle(2));
-    EXPECT_EQ(m_book.GetArticleById(MakeItemId(0, 4)), m_book.GetArticle(4));
-    EXPECT_EQ(m_book.GetItem(MakeItemId(3, 5)), nullptr);
+TEST_F(DamagedMateriaMedica, DamagedFieldsAreRefusedWithTheirReason) {
+    const struct {
+        std::size_t at;
+        int width;
+        std::uint32_t value;
+        LoadFault fault;
+    } cases[] = {
+        {24, 2, 0x8000, LoadFault::kBadHeaderString},    // negative string offset
+        {36, 2, 5, LoadFault::kBadHeaderString},         // length misses the zero byte
+        {12, 4, 0x400001, LoadFault::kBadArticleTable},  // more articles than item numbers
+        {20, 4, 0xFFFFFFFF, LoadFault::kBadArticleTable},
+        {58, 4, 110, LoadFault::kBadArticleRecord},        // record cut by the end
+        {70, 4, 0x80000000u, LoadFault::kBadArticleText},  // negative text length
+        {70, 4, 6, LoadFault::kBadArticleText},            // text without its zero byte
+        {94, 4, 200, LoadFault::kBadArticleText},
+        {81, 4, 0, LoadFault::kBadRichText},
+        {81, 4, 2, LoadFault::kBadRichText},  // runs into the next record
+        {105, 4, 11, LoadFault::kBadRichText},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::uint8_t> bytes = m_whole;
+        Poke(bytes, c.at, c.width, c.value);
+        EXPECT_EQ(Open(bytes).fault, c.fault) << "offset " << c.at << " value " << c.value;
+    }
 }
 
-TEST_F(MateriaFile, TheWordIndexIsRequired) {
-    std::filesystem::remove(m_dir / "m.idx");
+TEST_F(DamagedMateriaMedica, MagicVersionFileSizeAndMarksAreNotExamined) {
+    std::vector<std::uint8_t> bytes = m_whole;
+    for (std::size_t at : {0, 4, 8, 62, 86}) Poke(bytes, at, 4, 0);
     MateriaMedicaImpl book;
-    EXPECT_FALSE(book.Open(Path().c_str()));
-    EXPECT_EQ(book.GetLoadError().fault, LoadFault::kBadWordIndex);
-    EXPECT_EQ(book.GetArticleCount(), 0);
-    EXPECT_EQ(book.FindArticle(0), nullptr);
-    EXPECT_STREQ(book.GetFilePath(), "");
-
-    EXPECT_FALSE(book.Open((m_dir / "missing.mmb").c_str()));
-    EXPECT_EQ(book.GetLoadError().fault, LoadFault::kCannotOpen);
-    EXPECT_FALSE(book.Open(m_dir.Path().c_str()));  // a folder
+    ASSERT_TRUE(book.OpenMapped(MappedFile::FromBytes(bytes), Path().c_str()));
+    EXPECT_STREQ(book.GetArticle(1)->GetRichText(), "{\\rtf1 x}");
 }

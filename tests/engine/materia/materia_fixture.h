@@ -34,7 +34,11 @@ inline bool CompileMateriaMedica(const std::string& path,
     return builder->Save(path.c_str());
 }
 
-// The postings of word in index, or {-2} when the word is not there.
+inline std::vector<int> Only(int posting) {
+    return {posting};
+}
+
+// The postings of word in index; {-2} when the word is not there.
 inline std::vector<int> PostingsOf(Index& index, const std::string& word) {
     for (unsigned k = 0; k < index.GetWordCount(); ++k) {
         if (word != index.GetWord(k)) continue;
