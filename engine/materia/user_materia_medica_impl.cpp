@@ -56,6 +56,7 @@ bool UserMateriaMedicaImpl::Open(const char* path) {
     if (path == nullptr || !file->Open(path)) return false;
     // The rows follow the content: one entry per article, as discovery makes them.
     for (const auto& article : m_articles) WithdrawRemedy(article->GetRemedy());
+    ForgetSearchHits();
     Adopt(std::move(file));
     for (const auto& article : m_articles) EnterRemedy(article->GetRemedy(), false);
     return true;
@@ -92,6 +93,7 @@ bool UserMateriaMedicaImpl::Save(const char* path) {
     if (!opened) return false;
     m_backing = std::move(file);
     m_path = target;
+    Renumber();
     return true;
 }
 
@@ -120,6 +122,7 @@ UserMMArticle* UserMateriaMedicaImpl::GetOrCreateArticle(int remedy) {
                                                              remedy, "", ""));
     UserMMArticleImpl* article = m_articles.back().get();
     m_byRemedy[remedy] = article;
+    Renumber();
     DropBackingFile();
     EnterRemedy(remedy, true);
     return article;
@@ -133,8 +136,32 @@ void UserMateriaMedicaImpl::DeleteArticle(int remedy) {
     m_articles.erase(std::find_if(m_articles.begin(), m_articles.end(),
                                   [&](const auto& held) { return held.get() == article; }));
     EnterLatest(remedy);
+    ForgetSearchHits();
+    Renumber();
     DropBackingFile();
     WithdrawRemedy(remedy);
+}
+
+void UserMateriaMedicaImpl::SetPosition(int position) {
+    m_position = position;
+    Renumber();
+}
+
+// An article's identifier is its position in the array, as GetItem finds it,
+// so a new article can be referred to (a case stores the identifier) from the
+// moment it exists, and a deletion does not leave later ones pointing at
+// their neighbours.
+void UserMateriaMedicaImpl::Renumber() {
+    if (m_position < 0) return;
+    for (std::size_t i = 0; i < m_articles.size(); ++i)
+        m_articles[i]->SetId(static_cast<int>(
+            MakeItemId(static_cast<unsigned>(m_position), static_cast<std::uint32_t>(i))));
+}
+
+// The facade's result list may hold this source's articles; they are about to
+// be deleted or replaced.
+void UserMateriaMedicaImpl::ForgetSearchHits() {
+    EngineInstance().ClearResults();
 }
 
 void UserMateriaMedicaImpl::ArticleRemedyChanged(UserMMArticleImpl* article, int previous) {

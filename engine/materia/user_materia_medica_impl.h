@@ -57,12 +57,14 @@ public:
     Article* GetArticleById(std::uint32_t id) override;
     Article* FindArticle(int remedy) override;
 
-    void SetPosition(int position) override { m_position = position; }
+    // Sets the position and renumbers the articles' identifiers with it.
+    void SetPosition(int position) override;
     void SetText2(const char* text) override { SetText(2, text); }
     void SetText4(const char* text) override { SetText(4, text); }
     void SetFlags(int flags) override { m_flags = static_cast<std::uint32_t>(flags); }
     UserMMArticle* GetUserArticle(int position) override;
-    // A new article is appended, entered under its remedy, makes the source
+    // A new article is appended (its identifier follows its array position,
+    // as every article's does while the position is set), entered under its remedy, makes the source
     // new and, for a catalogue remedy, enters this source in the remedy's row
     // of the remedy-to-source table unless the row holds it.
     UserMMArticle* GetOrCreateArticle(int remedy) override;
@@ -96,6 +98,10 @@ private:
     // (unique: unless the row holds it) or its first occurrence removed.
     void EnterRemedy(int remedy, bool unique);
     void WithdrawRemedy(int remedy);
+    // Article identifiers = position | (array index), while the position is set.
+    void Renumber();
+    // Empties the facade's search results before articles go away.
+    void ForgetSearchHits();
 
     Guid m_guid;
     int m_position = -1;

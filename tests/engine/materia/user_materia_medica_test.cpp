@@ -2,6 +2,8 @@
 // failed save or open leaves behind.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "materia/user_article_impl.h"
 #include "materia_fixture.h"
 #include "scratch_directory.h"
@@ -39,7 +41,9 @@ TEST_F(UserMateria, ArticlesAreMadeOnceAndRefiledWhenTheirRemedyChanges) {
     UserMateriaMedica* book = NewBook();
     EXPECT_EQ(book->GetGuid()->data3 >> 12, 4);  // a fresh version 4 identifier
     UserMMArticle* article = book->GetOrCreateArticle(kAcon);
-    EXPECT_EQ(article->GetId(), 0xFFFFFFFFu);
+    // Referable at once: the identifier is what GetItem answers it by.
+    EXPECT_EQ(article->GetId(), MakeItemId(book->GetPosition(), 0));
+    EXPECT_EQ(book->GetItem(article->GetId()), article);
     EXPECT_EQ(book->GetOrCreateArticle(kAcon), article);
     EXPECT_EQ(InRow(kAcon, *book->GetGuid()), 1);
     book->DeleteArticle(kBell);  // none: nothing changes
@@ -60,6 +64,30 @@ TEST_F(UserMateria, ArticlesAreMadeOnceAndRefiledWhenTheirRemedyChanges) {
     UserMateriaMedicaImpl copy;
     ASSERT_TRUE(copy.Open(Path().c_str()));
     EXPECT_STREQ(copy.FindArticle(500)->GetText(), "elsewhere");
+}
+
+TEST_F(UserMateria, IdentifiersFollowPositionsAcrossDeletions) {
+    UserMateriaMedica* book = NewBook();
+    book->GetOrCreateArticle(kAcon);
+    book->GetOrCreateArticle(kArs);
+    UserMMArticle* bell = book->GetOrCreateArticle(kBell);
+    EXPECT_EQ(bell->GetId(), MakeItemId(book->GetPosition(), 2));
+    book->DeleteArticle(kAcon);
+    EXPECT_EQ(bell->GetId(), MakeItemId(book->GetPosition(), 1));
+    EXPECT_EQ(book->GetItem(bell->GetId()), bell);
+}
+
+TEST_F(UserMateria, DeletingAnArticleEmptiesTheSearchResults) {
+    UserMateriaMedica* book = NewBook();
+    book->GetOrCreateArticle(kBell)->SetText("Throbbing headache.");
+    ASSERT_TRUE(book->Save(Path().c_str()));
+    SearchQuery query;
+    query.scope = kScopeMateriaMedicas;
+    std::snprintf(query.text, sizeof query.text, "@bell");
+    Engine().Search(&query);
+    // The hit list may only ever point at live articles.
+    book->DeleteArticle(kBell);
+    EXPECT_EQ(Engine().GetResultCount(), 0);
 }
 
 TEST_F(UserMateria, EditsWithdrawTheIndexUntilTheNextSave) {
