@@ -1,0 +1,45 @@
+#include "model/records/practitioner.h"
+
+#include "model/core/atomic_file.h"
+#include "model/core/code_page.h"
+#include "model/core/program_paths.h"
+#include "model/lang/localize.h"
+#include "model/meta/layout.h"
+#include "model/storage/object_file.h"
+
+struct CPractitioner::Layout : ClassLayout<CPractitioner> {
+    Layout() : ClassLayout("CPractitioner") {
+        Value("Name", &CPractitioner::m_name).Default(Localize("Unknown", 1));
+        Value("Title", &CPractitioner::m_title).Default(Localize("none", 1));
+        Value("Address", &CPractitioner::m_address).Default(Localize("none", 1));
+        Value("Phone", &CPractitioner::m_phone).Default(Localize("none", 1));
+        Value("Other", &CPractitioner::m_other).Default(Localize("none", 1));
+    }
+};
+MERIDANE_DEFINE_LAYOUT_ACCESSOR(CPractitioner);
+
+std::string CPractitioner::FilePath() {
+    return JoinPath(ProgramDirectory(), "practitioner.txt");
+}
+
+CPractitioner::CPractitioner() {
+    // The file is parsed whole before any member is touched; should the load
+    // stop later, the record still starts from "none".
+    if (LoadObject(nullptr, nullptr, FilePath(), *this) != 0) {
+        m_name = m_title = m_address = m_phone = m_other = "none";
+    }
+}
+
+CPractitioner::~CPractitioner() {
+    try {
+        const std::string text = SaveObjectToText(nullptr, kRootName, *this, kCodePageNone);
+        const std::string path = FilePath();
+        std::string current;
+        // Closing a case destroys one practitioner per item; most of them
+        // would write the same text again.
+        if (ReadWholeFile(path, current) && current == text) return;
+        WriteFileAtomically(path, text);
+    } catch (...) {
+        // Not being able to keep the defaults loses nothing of the case.
+    }
+}

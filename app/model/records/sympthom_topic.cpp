@@ -1,0 +1,108 @@
+// The topics of a symptom: their layout and their refresh from the engine.
+#include <string_view>
+
+#include "corvela.h"
+#include "model/meta/layout.h"
+#include "model/records/sympthom.h"
+
+struct CSympthom::CTopic::Layout : ClassLayout<CSympthom::CTopic> {
+    Layout() : ClassLayout("CTopic") {
+        Register();
+        Call(nullptr, &CTopic::Hook);
+        Value("Data Type", &CTopic::m_dataType);
+        Value("Topic Id", &CTopic::m_topicId);
+        Bytes("SourceId", &CTopic::m_sourceId);
+        Value("expander", &CTopic::m_expander);
+        Value("Topic Text", &CTopic::m_text);
+        Value("hide", &CTopic::m_hide);
+        Call(&CTopic::Hook, nullptr);
+    }
+};
+MERIDANE_DEFINE_LAYOUT_ACCESSOR(CSympthom::CTopic);
+
+namespace {
+
+void TrimTrailingSeparators(std::string& text) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == ';' || text.back() == ':'))
+        text.pop_back();
+}
+
+// Every ";;" becomes ";", left to right without overlapping (";;;" gives ";;").
+void CollapseDoubleSemicolons(std::string& text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        result += text[i];
+        if (text[i] == ';' && i + 1 < text.size() && text[i + 1] == ';') ++i;
+    }
+    text.swap(result);
+}
+
+// The repertory's own root ("rep_demo") begins with "rep_" in any mix of case.
+bool IsRepertoryNode(std::string_view text) {
+    static constexpr std::string_view kPrefix = "rep_";
+    if (text.size() < kPrefix.size()) return false;
+    for (std::size_t i = 0; i < kPrefix.size(); ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != kPrefix[i]) return false;
+    }
+    return true;
+}
+
+const char* TextOf(Topic& topic) {
+    const char* text = topic.GetText();
+    return text != nullptr ? text : "";
+}
+
+}  // namespace
+
+void CSympthom::CTopic::FillFrom(Topic& rubric) {
+    m_title = TextOf(rubric);
+    TrimTrailingSeparators(m_title);
+    m_pathText = m_title;
+    // Deep trees are walked by the parent links: no recursion.
+    for (DataItem* ancestor = rubric.GetParent(); ancestor != nullptr;
+         ancestor = ancestor->GetParent()) {
+        if (ancestor->GetKind() != kItemTopic) break;
+        const char* text = TextOf(*static_cast<Topic*>(ancestor));
+        if (!IsRepertoryNode(text)) m_pathText = std::string(text) + "; " + m_pathText;
+        TrimTrailingSeparators(m_pathText);
+        CollapseDoubleSemicolons(m_pathText);
+    }
+    Corvela& engine = CorvelaInstance();
+    m_remedies.clear();
+    const int count = rubric.GetRemedyCount();
+    for (int i = 0; i < count; ++i) {
+        CRemedyInfo entry;
+        entry.m_remedy = rubric.GetRemedy(i);
+        entry.m_grade = rubric.GetGrade(i);
+        if (Remedy* remedy = engine.GetRemedyById(entry.m_remedy)) {
+            if (const char* name = remedy->GetShortName()) entry.m_shortName = name;
+        }
+        m_remedies.push_back(std::move(entry));
+    }
+}
+
+bool CSympthom::CTopic::Refresh() {
+    Corvela& engine = CorvelaInstance();
+    const std::uint32_t id = GetItemId();
+    DataSource* source = nullptr;
+    DataItem* item = nullptr;
+    if (m_dataType == kRubricTopic && !m_sourceId.IsNull()) {
+        // The repertory named by the topic, wherever discovery put it now.
+        source = engine.FindDataSource(&m_sourceId);
+        if (source != nullptr) item = source->GetItem(ItemNumber(id));
+    } else {
+        source = engine.GetDataSourceOfItem(id);
+        if (source != nullptr) item = source->GetItem(id);
+    }
+    // Only a rubric has a text and remedy entries; an article (or anything
+    // else the identifier may name) leaves the topic as it is.
+    if (item == nullptr || item->GetKind() != kItemTopic) return false;
+    Topic& rubric = *static_cast<Topic*>(item);
+    if (m_dataType == kRubricTopic && !m_sourceId.IsNull())
+        m_topicId = static_cast<int>(rubric.GetId());
+    FillFrom(rubric);
+    return true;
+}
