@@ -1,0 +1,55 @@
+// The tool's commands: one file per command under commands/, listed once in
+// command_table.cpp.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace meridane_case {
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;  // the work failed; the reason is on stderr
+inline constexpr int kExitUsage = 2;    // the command line was wrong
+
+// A command's own option: "--weight W" (with a value) or "--matrix".
+struct OptionSpec {
+    const char* name;  // with the dashes
+    bool takesValue;
+};
+
+// What a command is given: its arguments and its options in command-line
+// order, all as typed (UTF-8).
+struct Invocation {
+    std::vector<std::string> arguments;
+    std::vector<std::pair<std::string, std::string>> options;
+
+    // The last value of option `name`, or null.
+    const std::string* Option(const char* name) const;
+    bool Has(const char* name) const { return Option(name) != nullptr; }
+};
+
+struct Command {
+    const char* name;
+    const char* synopsis;  // the arguments and options
+    const char* summary;   // one line
+    int minArguments;
+    int maxArguments;
+    std::vector<OptionSpec> options;
+    int (*run)(const Invocation& invocation);
+};
+
+const std::vector<Command>& Commands();
+// The command of that name, or null.
+const Command* FindCommand(const std::string& name);
+
+int RunNew(const Invocation& invocation);
+int RunShow(const Invocation& invocation);
+int RunAdd(const Invocation& invocation);
+int RunAddSymptom(const Invocation& invocation);
+int RunAddRubric(const Invocation& invocation);
+int RunSet(const Invocation& invocation);
+int RunRank(const Invocation& invocation);
+
+}  // namespace meridane_case
