@@ -2,6 +2,7 @@
 // command_table.cpp.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,16 @@ inline constexpr int kExitUsage = 2;    // the command line was wrong
 // A command's arguments as given (UTF-8), options removed.
 using Arguments = std::vector<std::string>;
 
+// A command's own options as given: "--scope" -> "rep"; a flag maps to "".
+using Options = std::map<std::string, std::string>;
+
+// An option a command takes after its name: "--rtf" (a flag) or "--scope"
+// with a value ("--scope rep" or "--scope=rep").
+struct OptionSpec {
+    const char* name;
+    bool takesValue;
+};
+
 struct Command {
     const char* name;
     const char* synopsis;     // the arguments, "SOURCE.rps OUTPUT.rpb"
@@ -22,7 +33,8 @@ struct Command {
     const char* description;  // the --help text after the synopsis, or null
     int minArguments;
     int maxArguments;
-    int (*run)(const Arguments& arguments);
+    std::vector<OptionSpec> options;  // besides --home and --help
+    int (*run)(const Arguments& arguments, const Options& options);
 };
 
 // Every command, in the order the usage lists them.
@@ -32,12 +44,15 @@ const std::vector<Command>& Commands();
 const Command* FindCommand(const std::string& name);
 
 // Handlers, one per command file.
-int RunCompileRepertory(const Arguments& arguments);
-int RunCompileMateriaMedica(const Arguments& arguments);
-int RunSources(const Arguments& arguments);
-int RunDump(const Arguments& arguments);
-int RunRemedies(const Arguments& arguments);
-int RunRemedy(const Arguments& arguments);
-int RunTree(const Arguments& arguments);
+int RunCompileRepertory(const Arguments& arguments, const Options& options);
+int RunCompileMateriaMedica(const Arguments& arguments, const Options& options);
+int RunSources(const Arguments& arguments, const Options& options);
+int RunDump(const Arguments& arguments, const Options& options);
+int RunRemedies(const Arguments& arguments, const Options& options);
+int RunRemedy(const Arguments& arguments, const Options& options);
+int RunTree(const Arguments& arguments, const Options& options);
+int RunSearch(const Arguments& arguments, const Options& options);
+int RunAnalyze(const Arguments& arguments, const Options& options);
+int RunArticle(const Arguments& arguments, const Options& options);
 
 }  // namespace corvela_cli

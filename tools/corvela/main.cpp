@@ -54,7 +54,7 @@ int Run(int argc, char** argv) {
         return UsageError(
             count < command->minArguments ? "missing arguments" : "too many arguments", command);
     if (!line.home.empty() && !SetProgramDirectory(line.home)) return kExitFailure;
-    return command->run(line.arguments);
+    return command->run(line.arguments, line.options);
 }
 
 }  // namespace

@@ -6,8 +6,22 @@
 
 namespace corvela_cli {
 
+namespace {
+
+// The spec of a command's own option arg ("--scope" or "--scope=rep"), or null.
+const OptionSpec* FindOption(const Command* command, std::string_view arg) {
+    if (command == nullptr) return nullptr;
+    const std::string_view name = arg.substr(0, arg.find('='));
+    for (const OptionSpec& option : command->options)
+        if (name == option.name) return &option;
+    return nullptr;
+}
+
+}  // namespace
+
 bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* error) {
     bool options = true;
+    const Command* command = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (options && arg.size() > 1 && arg[0] == '-') {
@@ -24,12 +38,28 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* err
                     *error = "--home needs a directory";
                     return false;
                 }
+            } else if (const OptionSpec* option = FindOption(command, arg)) {
+                const std::size_t equals = arg.find('=');
+                std::string value;
+                if (option->takesValue && equals != std::string_view::npos) {
+                    value = std::string(arg.substr(equals + 1));
+                } else if (option->takesValue && equals == std::string_view::npos && i + 1 < argc) {
+                    value = argv[++i];
+                } else if (option->takesValue || equals != std::string_view::npos) {
+                    *error = std::string(option->name) +
+                             (option->takesValue ? " needs a value" : " takes no value");
+                    return false;
+                }
+                line->options[option->name] = std::move(value);
+            } else if (!line->command.empty() && command == nullptr) {
+                // An unknown command: that is the error main reports.
             } else {
                 *error = "unknown option " + std::string(arg);
                 return false;
             }
         } else if (line->command.empty()) {
             line->command = std::string(arg);
+            command = FindCommand(line->command);
         } else {
             line->arguments.emplace_back(arg);
         }

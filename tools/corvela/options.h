@@ -1,7 +1,9 @@
-// The command line: global options, the command and its arguments.
-//   corvela [--home DIR] COMMAND [ARGUMENTS] [--help]
+// The command line: global options, the command, its own options and its
+// arguments.
+//   corvela [--home DIR] COMMAND [OPTIONS] [ARGUMENTS] [--help]
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,10 +16,13 @@ struct CommandLine {
     bool help = false;    // --help or -h
     std::string command;  // empty when none was given
     std::vector<std::string> arguments;
+    std::map<std::string, std::string> options;  // the command's own options
 };
 
-// Parses argv[1..argc).  Options may stand anywhere; "--" ends them.  False
-// with the reason in error for an unknown option or a missing value.
+// Parses argv[1..argc).  --home and --help may stand anywhere, a command's own
+// options anywhere after its name; "--" ends the options, so that a following
+// argument may start with '-'.  False with the reason in error for an unknown
+// option or a missing value.
 bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* error);
 
 // The usage of the whole tool, and of one command, for --help and usage errors.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "console.h"
+#include "materia_articles.h"
 #include "source_header.h"
 
 namespace corvela_cli {
@@ -53,7 +54,7 @@ long CountItems(DataSource& source) {
         case kSourceMateriaMedica:
             return static_cast<MateriaMedica&>(source).GetArticleCount();
         case kSourceUserArticles:
-            return 1;  // a collection always holds its one article
+            return static_cast<long>(corvela_sources::ArticlesOf(source).size());
     }
     return 0;
 }

@@ -18,7 +18,7 @@ DataSource* FindSource(Corvela& engine, const std::string& nameOrGuid);
 Repertory* FindRepertoryOrFail(Corvela& engine, const std::string& nameOrGuid);
 
 // The number of items of a source: rubrics of a repertory (counted over the
-// tree), articles of a materia medica, 1 for a user article collection.
+// tree), articles of a materia medica or of a user article collection.
 long CountItems(DataSource& source);
 
 }  // namespace corvela_cli

@@ -1,36 +1,12 @@
 // The source library against the real engine, in process: what the compiler
 // reports and what the repertory writer refuses.
-#include <corvela.h>
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
+#include "engine_program_dir.h"
 #include "printable.h"
 #include "remedy_names.h"
 #include "repertory_compiler.h"
 #include "repertory_writer.h"
-#include "tool_runner.h"
 
 namespace {
-
-// One program directory for the whole process: the engine reads its
-// catalogue once, at its first use, so every test goes through Engine().
-const TempDir& ProgramDir() {
-    static TempDir dir;
-    static const bool ready = [] {
-        dir.Write("remedy_synonyms.txt",
-                  "\t\t\t\t\tacon.\tAconitum napellus\n"
-                  "\t\t\t\t\tx..\tDotted name\n"
-                  "\t\t\t\t\tbell.\tBelladonna\n");
-        return setenv("MERIDANE_HOME", dir.path().c_str(), 1) == 0;
-    }();
-    EXPECT_TRUE(ready);
-    return dir;
-}
-
-Corvela& Engine() {
-    ProgramDir();
-    return CorvelaInstance();
-}
 
 corvela_sources::RepertorySource Source(std::vector<std::string> remedyNames) {
     corvela_sources::RepertorySource source;

@@ -35,13 +35,20 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{{"compile-repertory", "a.rps"}, "corvela: missing arguments"},
                       UsageCase{{"tree"}, "corvela: missing arguments"},
                       UsageCase{{"tree", "a", "1", "2"}, "corvela: too many arguments"},
-                      UsageCase{{"sources", "--home"}, "corvela: --home needs a directory"}));
+                      UsageCase{{"sources", "--home"}, "corvela: --home needs a directory"},
+                      UsageCase{{"search"}, "corvela: missing arguments"},
+                      UsageCase{{"search", "-anxiety"}, "corvela: unknown option -anxiety"},
+                      UsageCase{{"search", "x", "--scope"}, "corvela: --scope needs a value"},
+                      UsageCase{{"sources", "--scope", "mm"}, "corvela: unknown option --scope"},
+                      UsageCase{{"article", "--rtf=yes", "A", "b"},
+                                "corvela: --rtf takes no value"},
+                      UsageCase{{"article", "A"}, "corvela: missing arguments"}));
 
 TEST(ToolHelp, EveryCommandHasHelp) {
     const ToolRun top = RunTool({"--help"});
     EXPECT_EQ(top.status, 0);
-    for (const char* command :
-         {"compile-repertory", "compile-mm", "sources", "dump", "remedies", "remedy", "tree"}) {
+    for (const char* command : {"compile-repertory", "compile-mm", "sources", "dump", "remedies",
+                                "remedy", "tree", "search", "analyze", "article"}) {
         EXPECT_NE(top.out.find(std::string("  ") + command + " "), std::string::npos) << command;
         const ToolRun help = RunTool({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;

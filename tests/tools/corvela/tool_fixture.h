@@ -1,5 +1,5 @@
 // A program directory holding a small catalogue and, once compiled, a small
-// repertory, for tests of the tool's commands.
+// repertory and a small materia medica, for tests of the tool's commands.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -33,6 +33,30 @@ inline const std::string kFixtureSource =
     "\t\tFear\t\xD0\x90\xD0\xBA\xD0\xBE\xD0\xBD\xD0\xB8\xD1\x82:2\n"
     "\tHead\tbell:1 nux:2 unknownium:1 other:1\n";
 
+inline const std::string kFixtureMmGuid = "22222222-3333-4444-5555-666666666666";
+
+// UTF-8 materia medica source: an article about no remedy, two plain
+// articles (one with an escaped '@' line), one with rich text only.
+inline const std::string kFixtureMateriaMedica =
+    "@id 22222222-3333-4444-5555-666666666666\n"
+    "@name FIX_MM\n"
+    "@text3 Fixture author\n"
+    "@article |\n"
+    "About this book.\n"
+    "@article acon | Aconitum\n"
+    "Fear and anxiety, worse at night.\n"
+    "@article ars. |\n"
+    "Anxiety with restlessness after midnight.\n"
+    "@@ars@ link\n"
+    "@article bell | Belladonna\n"
+    "@rtf\n"
+    "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Sudden \\b heat\\b0 .\\par Red face.}\n";
+
+// Until the engine's search is linked in, Search answers false.
+#define SKIP_WITHOUT_SEARCH_ENGINE(run)                                          \
+    if ((run).err.find("the engine did not run the query") != std::string::npos) \
+    GTEST_SKIP() << "the engine has no search yet"
+
 class ToolFixture : public ::testing::Test {
 protected:
     void SetUp() override { m_dir.Write("remedy_synonyms.txt", kFixtureCatalogue); }
@@ -52,6 +76,20 @@ protected:
     void CompileFixture() const {
         const ToolRun run = Compile("fix", kFixtureSource);
         ASSERT_EQ(run.status, 0) << run.err;
+    }
+
+    // Compiles source (UTF-8 text) as NAME.mms into NAME.mmb; the run.
+    ToolRun CompileMm(const std::string& name, const std::string& source) const {
+        m_dir.Write(name + ".mms", source);
+        return Tool({"compile-mm", m_dir / (name + ".mms"), m_dir / (name + ".mmb")});
+    }
+
+    // The fixture repertory (position 0) and materia medica (position 1).
+    void CompileBoth() const {
+        CompileFixture();
+        const ToolRun run = CompileMm("fix_mm", kFixtureMateriaMedica);
+        ASSERT_EQ(run.status, 0) << run.err;
+        ASSERT_EQ(run.err, "");
     }
 
     TempDir m_dir;

@@ -10,18 +10,18 @@
 
 namespace corvela_cli {
 
-int RunCompileMateriaMedica(const Arguments& arguments) {
+int RunCompileMateriaMedica(const Arguments& arguments, const Options&) {
     const std::string& sourcePath = arguments[0];
     const std::string& outputPath = arguments[1];
-    Corvela& engine = CorvelaInstance();
-    if (engine.GetMateriaMedicaBuilder() == nullptr)
-        return Fail("this engine has no materia medica compiler yet; nothing written");
     std::string text, error;
     if (!corvela_sources::ReadWholeFile(sourcePath, &text, &error)) return Fail(error);
     corvela_sources::MateriaMedicaSource source;
     corvela_sources::SourceError sourceError;
     if (!corvela_sources::ParseMateriaMedicaSource(text, sourcePath, &source, &sourceError))
         return Fail(sourceError.ToString());
+    text.clear();
+    text.shrink_to_fit();
+    Corvela& engine = CorvelaInstance();
     WarnWhenCatalogueEmpty(engine);
     return Report(corvela_sources::CompileMateriaMedica(source, engine, outputPath.c_str()),
                   outputPath);

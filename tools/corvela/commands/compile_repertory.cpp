@@ -12,7 +12,7 @@
 
 namespace corvela_cli {
 
-int RunCompileRepertory(const Arguments& arguments) {
+int RunCompileRepertory(const Arguments& arguments, const Options&) {
     const std::string& sourcePath = arguments[0];
     const std::string& outputPath = arguments[1];
     std::string text, error;

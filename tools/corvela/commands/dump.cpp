@@ -3,6 +3,7 @@
 
 #include "command.h"
 #include "console.h"
+#include "materia_medica_writer.h"
 #include "repertory_writer.h"
 #include "source_lookup.h"
 
@@ -22,6 +23,9 @@ SourceWriter WriterFor(DataSource& source) {
     switch (source.GetType()) {
         case kSourceRepertory:
             return &WriteRepertory;
+        case kSourceMateriaMedica:
+        case kSourceUserArticles:
+            return &corvela_sources::WriteMateriaMedicaSource;
         default:
             return nullptr;
     }
@@ -29,12 +33,14 @@ SourceWriter WriterFor(DataSource& source) {
 
 }  // namespace
 
-int RunDump(const Arguments& arguments) {
+int RunDump(const Arguments& arguments, const Options&) {
     Corvela& engine = CorvelaInstance();
     DataSource* source = FindSource(engine, arguments[0]);
     if (source == nullptr) return Fail("no data source named " + arguments[0]);
     SourceWriter writer = WriterFor(*source);
-    if (writer == nullptr) return Fail(arguments[0] + ": only repertories can be dumped so far");
+    if (writer == nullptr)
+        return Fail(arguments[0] + ": a data source of type " + std::to_string(source->GetType()) +
+                    " cannot be written as source text");
     std::string text, error;
     if (!writer(*source, engine, &text, &error)) return Fail(arguments[0] + ": " + error);
     return WriteOut(text) ? kExitOk : kExitFailure;

@@ -21,7 +21,7 @@ std::string RemedyLine(Remedy& remedy) {
 
 }  // namespace
 
-int RunRemedies(const Arguments&) {
+int RunRemedies(const Arguments&, const Options&) {
     Corvela& engine = CorvelaInstance();
     std::string out;
     for (int number = 0, count = engine.GetRemedyCount(); number < count; ++number)
@@ -29,7 +29,7 @@ int RunRemedies(const Arguments&) {
     return WriteOut(out) ? kExitOk : kExitFailure;
 }
 
-int RunRemedy(const Arguments& arguments) {
+int RunRemedy(const Arguments& arguments, const Options&) {
     Corvela& engine = CorvelaInstance();
     std::string name, scratch;
     Remedy* remedy = nullptr;

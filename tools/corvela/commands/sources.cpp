@@ -7,7 +7,7 @@
 
 namespace corvela_cli {
 
-int RunSources(const Arguments&) {
+int RunSources(const Arguments&, const Options&) {
     Corvela& engine = CorvelaInstance();
     std::string out;
     for (unsigned position = 0, count = engine.GetDataSourceCount(); position < count; ++position) {

@@ -19,7 +19,7 @@ std::string RubricLine(Topic& topic) {
 
 }  // namespace
 
-int RunTree(const Arguments& arguments) {
+int RunTree(const Arguments& arguments, const Options&) {
     Corvela& engine = CorvelaInstance();
     Repertory* repertory = FindRepertoryOrFail(engine, arguments[0]);
     if (repertory == nullptr) return kExitFailure;

@@ -21,4 +21,9 @@ const char* SourceRemedyName(Corvela& engine, const std::string& name, std::stri
 // such name.
 bool WritableRemedyName(Corvela& engine, int number, std::string* name, std::string* reason);
 
+// The same for the NAME of a materia medica's "@article NAME | TITLE" line:
+// spaces inside are allowed there, but not '|', a line break, or spaces and
+// TABs at either end.
+bool WritableArticleRemedyName(Corvela& engine, int number, std::string* name, std::string* reason);
+
 }  // namespace corvela_sources
