@@ -29,6 +29,7 @@ void TrimTrailingSeparators(std::string& text) {
 
 // Every ";;" becomes ";", left to right without overlapping (";;;" gives ";;").
 void CollapseDoubleSemicolons(std::string& text) {
+    if (text.find(";;") == std::string::npos) return;
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -66,13 +67,14 @@ void CSympthom::CTopic::FillFrom(Topic& rubric) {
          ancestor = ancestor->GetParent()) {
         if (ancestor->GetKind() != kItemTopic) break;
         const char* text = TextOf(*static_cast<Topic*>(ancestor));
-        if (!IsRepertoryNode(text)) m_pathText = std::string(text) + "; " + m_pathText;
+        if (!IsRepertoryNode(text)) m_pathText.insert(0, std::string(text) + "; ");
         TrimTrailingSeparators(m_pathText);
         CollapseDoubleSemicolons(m_pathText);
     }
     Corvela& engine = CorvelaInstance();
     m_remedies.clear();
     const int count = rubric.GetRemedyCount();
+    if (count > 0) m_remedies.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         CRemedyInfo entry;
         entry.m_remedy = rubric.GetRemedy(i);
