@@ -1,0 +1,108 @@
+#include "shell/ribbon_layout.h"
+
+#include "model/lang/localize.h"
+#include "plumbing/ribbon/application_menu.h"
+#include "plumbing/ribbon/command_registry.h"
+#include "plumbing/ribbon/ribbon_bar.h"
+#include "plumbing/ribbon/ribbon_category.h"
+#include "plumbing/ribbon/ribbon_panel.h"
+#include "plumbing/text/code_page.h"
+#include "plumbing/translation/translation_filter.h"
+#include "shell/command_ids.h"
+#include "shell/shell_icons.h"
+
+namespace {
+
+QString Localized(const char* text) { return plumbing::DecodeCodePage(Localize(text, 1)); }
+
+struct CommandText {
+    int id;
+    const char* caption;
+    const char* toolTip;  // null: the caption
+    ShellIconKind icon;
+};
+
+// In the order they appear.
+constexpr CommandText kCommands[] = {
+    {ID_FILE_NEW, "New", "Start a new patient case", ShellIconKind::NewCase},
+    {ID_FILE_OPEN, "Open...", "Open a patient case file", ShellIconKind::OpenCase},
+    {ID_CASE_SAVE, "Save", "Save the patient case", ShellIconKind::SaveCase},
+    {ID_CASE_SAVE_AS, "Save As...", "Save the patient case under a new name",
+     ShellIconKind::SaveCaseAs},
+    {ID_CASE_CLOSE, "Close", nullptr, ShellIconKind::CloseCase},
+    {ID_APP_EXIT, "Exit", "Quit Meridane Suite", ShellIconKind::Exit},
+    {ID_ADD_NEW_EPISODE, "Add another visit ", nullptr, ShellIconKind::Visit},
+    {ID_ADD_NEW_EPISODE_CHECK, "Monitor prescription", nullptr, ShellIconKind::CheckPrescription},
+    {ID_ADD_NEW_EPISODE_NOTE, "Additional case note", nullptr, ShellIconKind::Note},
+    {ID_ADD_NEW_EPISODE_PHONE, "Phone conversation", nullptr, ShellIconKind::Phone},
+    {ID_SHOW_HIDE_PATIENT_CASE, "Show/hide patient card", nullptr, ShellIconKind::PatientCard},
+    {ID_ADD_NEW_ANALYSIS, "Add new analysis", nullptr, ShellIconKind::Analysis},
+    {ID_ADD_NEW_PRESCRIPTION, "Add Prescription", nullptr, ShellIconKind::Prescription},
+    {ID_OPEN_REPERTORY_ORRESTAD, "Orrestad's Repertory", nullptr, ShellIconKind::RepertoryRed},
+    {ID_OPEN_REPERTORY_HALDEN, "Halden's Repertory          ", nullptr,
+     ShellIconKind::RepertoryBlue},
+    {ID_OPEN_MATERIA_MEDICA, "Materia Medica            ", nullptr, ShellIconKind::MateriaMedica},
+    {ID_SEARCH, "Search", nullptr, ShellIconKind::Search},
+    {ID_ONLIDE_HOME, "Meridane Suite on the Web ", nullptr, ShellIconKind::Web},
+    {ID_ONLINE_PODCASTS, "Podcasts", nullptr, ShellIconKind::Podcasts},
+    {ID_APP_ABOUT, "About", "About Meridane Suite", ShellIconKind::About},
+    {ID_ONLINE_HELP_AND_TOTORIAL, "Online help and tutorials", nullptr, ShellIconKind::Help},
+};
+
+}  // namespace
+
+void RegisterCommands(CCommandRegistry& commands) {
+    for (const CommandText& command : kCommands) {
+        const QString caption = Localized(command.caption);
+        // Tooltips show the caption without the blanks that pad the buttons.
+        const QString toolTip =
+            command.toolTip != nullptr ? Localized(command.toolTip) : caption.trimmed();
+        QAction* action =
+            commands.Register(command.id, caption, toolTip, ShellIcon(command.icon));
+        // Already translated: the menus must not look the translation up again.
+        CTranslationFilter::ExcludeFromTranslation(action);
+    }
+}
+
+void BuildRibbon(CRibbonBar& ribbon) {
+    ribbon.SetApplicationButton(Localized("File"), ShellIcon(ShellIconKind::Application));
+    CApplicationMenu* menu = ribbon.ApplicationMenu();
+    menu->AddCommand(ID_FILE_NEW);
+    menu->AddCommand(ID_FILE_OPEN);
+    menu->AddCommand(ID_CASE_SAVE);
+    menu->AddCommand(ID_CASE_SAVE_AS);
+    menu->AddSeparatorLine();
+    menu->AddCommand(ID_CASE_CLOSE);
+    QMenu* recent = menu->AddRecentDocuments(Localized("Recent Documents"));
+    CTranslationFilter::ExcludeFromTranslation(recent->menuAction());
+    menu->SetExitCommand(ID_APP_EXIT);
+
+    CRibbonCategory* patient = ribbon.AddCategory(Localized("Patient"));
+    CRibbonPanel* casePanel = patient->AddPanel(Localized("Case"));
+    casePanel->AddLargeButton(ID_ADD_NEW_EPISODE);
+    casePanel->AddSmallButton(ID_ADD_NEW_EPISODE_CHECK);
+    casePanel->AddSmallButton(ID_ADD_NEW_EPISODE_NOTE);
+    casePanel->AddSmallButton(ID_ADD_NEW_EPISODE_PHONE);
+    casePanel->AddLargeButton(ID_SHOW_HIDE_PATIENT_CASE);
+    casePanel->AddLargeButton(ID_ADD_NEW_ANALYSIS);
+    casePanel->AddLargeButton(ID_ADD_NEW_PRESCRIPTION);
+
+    CRibbonPanel* references = patient->AddPanel(Localized("References"));
+    references->AddLargeButton(ID_OPEN_REPERTORY_ORRESTAD);
+    references->AddLargeButton(ID_OPEN_REPERTORY_HALDEN);
+    references->AddLargeButton(ID_OPEN_MATERIA_MEDICA);
+    references->AddLargeButton(ID_SEARCH);
+
+    CRibbonCategory* info = ribbon.AddCategory(Localized("Info"));
+    CRibbonPanel* web = info->AddPanel(Localized("Web Links"));
+    web->AddLargeButton(ID_ONLIDE_HOME);
+    web->AddLargeButton(ID_ONLINE_PODCASTS);
+    CRibbonPanel* about = info->AddPanel(Localized("Info"));
+    about->AddLargeButton(ID_APP_ABOUT);
+    about->AddLargeButton(ID_ONLINE_HELP_AND_TOTORIAL);
+
+    ribbon.AddQuickAccessCommand(ID_FILE_NEW);
+    ribbon.AddQuickAccessCommand(ID_FILE_OPEN);
+    ribbon.AddTabRowCommand(ID_APP_ABOUT);
+    ribbon.SetCurrentCategory(0);
+}
