@@ -50,12 +50,12 @@ CCaseView::CTopicPatient::CTopicPatient(const CPatientInfo& card)
         auto [label, shown] = SplitAtValue(format, value);
         AddLine(label, shown);
     };
-    add("%s", card.m_name);
+    AddLine(QString(), FromCase(card.m_name));
     add("Date of birth: %s", card.m_age);
     add("Address: %s", card.m_address);
     if (!card.m_married.empty()) add("Married: %s", card.m_married);
     if (!card.m_heightAndWeight.empty()) add("W&H: %s", card.m_heightAndWeight);
-    if (!card.m_peculiarityes.empty()) add("%s", card.m_peculiarityes);
+    if (!card.m_peculiarityes.empty()) AddLine(QString(), FromCase(card.m_peculiarityes));
 }
 
 CCaseView::CTopicEpisode::CTopicEpisode(CEpisode& episode) : CTopic(TopicKind::Episode, &episode) {

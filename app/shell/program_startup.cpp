@@ -54,6 +54,7 @@ int RunMeridane(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Meridane"));
     QApplication::setApplicationName(QStringLiteral("Meridane"));
     QApplication::setApplicationVersion(QStringLiteral(MERIDANE_VERSION));
+    LoadToolkitTranslation(&application);
     InstallInterfaceTranslation(&application);
     const CommandLine line = ParseCommandLine(application);
 

@@ -1,5 +1,9 @@
 #include "shell/ribbon_layout.h"
 
+#include <QAction>
+#include <QToolButton>
+#include <cstdlib>
+
 #include "model/lang/localize.h"
 #include "plumbing/ribbon/application_menu.h"
 #include "plumbing/ribbon/command_registry.h"
@@ -49,6 +53,28 @@ constexpr CommandText kCommands[] = {
     {ID_ONLINE_HELP_AND_TOTORIAL, "Online help and tutorials", nullptr, ShellIconKind::Help},
 };
 
+// A long caption of a large button on two lines, broken at the blank nearest
+// to its middle (the caption itself, shown in menus, stays as it is).
+QString TwoLines(const QString& caption) {
+    const QString text = caption.trimmed();
+    constexpr int kLongCaption = 12;
+    if (text.size() <= kLongCaption) return text;
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char(' ')) continue;
+        if (best < 0 || std::abs(i - text.size() / 2) < std::abs(best - text.size() / 2)) best = i;
+    }
+    if (best < 0) return text;
+    return text.left(best) + QLatin1Char('\n') + text.mid(best + 1);
+}
+
+void AddLarge(CRibbonPanel& panel, int id) {
+    if (QToolButton* button = panel.AddLargeButton(id)) {
+        QAction* action = button->defaultAction();
+        action->setIconText(TwoLines(action->text()));
+    }
+}
+
 }  // namespace
 
 void RegisterCommands(CCommandRegistry& commands) {
@@ -79,27 +105,27 @@ void BuildRibbon(CRibbonBar& ribbon) {
 
     CRibbonCategory* patient = ribbon.AddCategory(Localized("Patient"));
     CRibbonPanel* casePanel = patient->AddPanel(Localized("Case"));
-    casePanel->AddLargeButton(ID_ADD_NEW_EPISODE);
+    AddLarge(*casePanel, ID_ADD_NEW_EPISODE);
     casePanel->AddSmallButton(ID_ADD_NEW_EPISODE_CHECK);
     casePanel->AddSmallButton(ID_ADD_NEW_EPISODE_NOTE);
     casePanel->AddSmallButton(ID_ADD_NEW_EPISODE_PHONE);
-    casePanel->AddLargeButton(ID_SHOW_HIDE_PATIENT_CASE);
-    casePanel->AddLargeButton(ID_ADD_NEW_ANALYSIS);
-    casePanel->AddLargeButton(ID_ADD_NEW_PRESCRIPTION);
+    AddLarge(*casePanel, ID_SHOW_HIDE_PATIENT_CASE);
+    AddLarge(*casePanel, ID_ADD_NEW_ANALYSIS);
+    AddLarge(*casePanel, ID_ADD_NEW_PRESCRIPTION);
 
     CRibbonPanel* references = patient->AddPanel(Localized("References"));
-    references->AddLargeButton(ID_OPEN_REPERTORY_ORRESTAD);
-    references->AddLargeButton(ID_OPEN_REPERTORY_HALDEN);
-    references->AddLargeButton(ID_OPEN_MATERIA_MEDICA);
-    references->AddLargeButton(ID_SEARCH);
+    AddLarge(*references, ID_OPEN_REPERTORY_ORRESTAD);
+    AddLarge(*references, ID_OPEN_REPERTORY_HALDEN);
+    AddLarge(*references, ID_OPEN_MATERIA_MEDICA);
+    AddLarge(*references, ID_SEARCH);
 
     CRibbonCategory* info = ribbon.AddCategory(Localized("Info"));
     CRibbonPanel* web = info->AddPanel(Localized("Web Links"));
-    web->AddLargeButton(ID_ONLIDE_HOME);
-    web->AddLargeButton(ID_ONLINE_PODCASTS);
+    AddLarge(*web, ID_ONLIDE_HOME);
+    AddLarge(*web, ID_ONLINE_PODCASTS);
     CRibbonPanel* about = info->AddPanel(Localized("Info"));
-    about->AddLargeButton(ID_APP_ABOUT);
-    about->AddLargeButton(ID_ONLINE_HELP_AND_TOTORIAL);
+    AddLarge(*about, ID_APP_ABOUT);
+    AddLarge(*about, ID_ONLINE_HELP_AND_TOTORIAL);
 
     ribbon.AddQuickAccessCommand(ID_FILE_NEW);
     ribbon.AddQuickAccessCommand(ID_FILE_OPEN);
