@@ -113,6 +113,7 @@ DataSource* CorvelaImpl::CreateUserArticleCollection() {
 void CorvelaImpl::CloseAll() {
     SaveDataSourceList();
     m_results.clear();
+    ForgetSearchSources();  // before the sources it keeps word tables of go
     m_sources.clear();
     m_remedySources.ClearRows();
 }

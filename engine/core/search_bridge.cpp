@@ -1,11 +1,15 @@
 #include "core/search_bridge.h"
 
-// Until the search engine is linked in, no query finds anything and none is
-// well formed.
-bool RunSearch(const SearchQuery*, SearchListener*) {
-    return false;
+#include "search/search_engine.h"
+
+bool RunSearch(const SearchQuery* query, SearchListener* listener) {
+    return SearchEngineInstance().Search(query, listener);
 }
 
-bool RunAnalyzeQuery(const SearchQuery*, QueryMarkup*) {
-    return false;
+bool RunAnalyzeQuery(const SearchQuery* query, QueryMarkup* markup) {
+    return SearchEngineInstance().AnalyzeQuery(query, markup);
+}
+
+void ForgetSearchSources() {
+    ForgetSearchEngineSources();
 }

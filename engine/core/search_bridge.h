@@ -7,3 +7,6 @@
 bool RunSearch(const SearchQuery* query, SearchListener* listener);
 // Checks query for highlighting; true when it is well formed.
 bool RunAnalyzeQuery(const SearchQuery* query, QueryMarkup* markup);
+// Makes the search engine forget what it keeps per source; called before the
+// sources are deleted.
+void ForgetSearchSources();
