@@ -88,8 +88,8 @@ const std::vector<Command>& Commands() {
         {"search", "[--scope all|rep|mm] [--source NAME-OR-GUID] [--] QUERY...",
          "run a query and list its hits",
          "Runs the query (the arguments joined by single spaces) against every data\n"
-         "source in scope (all, rep: repertories, mm: materia medicas; default all)\n"
-         "or against the one named by --source, and prints one line per hit in hit\n"
+         "source in scope (all, rep: repertories, mm: materia medicas; default all),\n"
+         "with --source only against that one, and prints one line per hit in hit\n"
          "order: POSITION<TAB>ITEM<TAB>TEXT, POSITION the source's position, ITEM the\n"
          "item number, TEXT a rubric's path below the root (steps joined by \"; \")\n"
          "or an article's remedy (\"-\" for none).  Then \"N hits\" on stderr.  Write\n"

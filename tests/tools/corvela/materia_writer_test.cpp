@@ -121,24 +121,4 @@ TEST(MateriaWriter, RefusesAMateriaMedicaWithoutArticles) {
     engine.CloseAll();
 }
 
-TEST(MateriaWriter, WritesTheRemedyByANameThatLeadsBack) {
-    Corvela& engine = Engine();
-    engine.CloseAll();
-    MateriaMedicaBuilder* builder = engine.GetMateriaMedicaBuilder();
-    const MateriaMedicaDescription description{kGuid, "W", "", "", "", "", 0x40};
-    builder->Begin(&description);
-    // "x." is the catalogue's short name of remedy 1 (its source said "x..").
-    ASSERT_EQ(builder->AddArticle("x.", "", "dotted", nullptr), 0);
-    ASSERT_EQ(builder->AddArticle("", "", "none", nullptr), 1);
-    ASSERT_TRUE(builder->Save((ProgramDir() / "w.mmb").c_str()));
-    DataSource* source = engine.FindDataSourceByName("W");
-    ASSERT_NE(source, nullptr);
-    std::string out, error;
-    ASSERT_TRUE(corvela_sources::WriteMateriaMedicaSource(*source, engine, &out, &error)) << error;
-    EXPECT_NE(out.find("\n@article x. | dotted name\ndotted\n\n@article |\nnone\n"),
-              std::string::npos)
-        << out;
-    RemoveOneArticle(engine);
-}
-
 }  // namespace
