@@ -85,6 +85,7 @@ TEST_F(UserMateria, DeletingAnArticleEmptiesTheSearchResults) {
     query.scope = kScopeMateriaMedicas;
     std::snprintf(query.text, sizeof query.text, "@bell");
     Engine().Search(&query);
+    ASSERT_EQ(Engine().GetResultCount(), 1);
     // The hit list may only ever point at live articles.
     book->DeleteArticle(kBell);
     EXPECT_EQ(Engine().GetResultCount(), 0);
