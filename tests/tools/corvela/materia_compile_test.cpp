@@ -97,7 +97,6 @@ TEST_F(ToolFixture, RtfOnlyArticleGetsThePlainTextOfItsRtf) {
               "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Sudden \\b heat\\b0 .\\par Red face.}\n");
     // The index was built from the derived text.
     run = Tool({"search", "--scope", "mm", "--", "heat"});
-    SKIP_WITHOUT_SEARCH_ENGINE(run);
     EXPECT_EQ(run.out, "1\t3\tbell\n");
 }
 
@@ -136,7 +135,6 @@ TEST_F(DemoMateriaMedica, CompileAndAreListedAsSources) {
     // Remedies with articles in both books.
     const ToolRun search =
         RunTool({"--home", m_dir.path().string(), "search", "--scope", "mm", "@acon"});
-    SKIP_WITHOUT_SEARCH_ENGINE(search);
     EXPECT_EQ(search.out, "0\t1\tacon\n1\t1\tacon\n");
 }
 

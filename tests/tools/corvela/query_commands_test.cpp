@@ -20,7 +20,6 @@ class QueryCommands : public ToolFixture, public ::testing::WithParamInterface<Q
 TEST_P(QueryCommands, PrintWhatTheEngineAnswers) {
     CompileBoth();
     const QueryCase& c = GetParam();
-    SKIP_WITHOUT_SEARCH_ENGINE(Tool({"search", "x"}));
     const ToolRun run = Tool(c.args);
     EXPECT_EQ(run.out, c.out);
     EXPECT_EQ(run.err, c.err);
@@ -132,7 +131,6 @@ TEST_F(ToolFixture, SearchRefusesASourceWithTheAllZeroIdentifier) {
 
 TEST_F(ToolFixture, AnalyzeCutsALongQueryAt255BytesAndSaysSo) {
     CompileBoth();
-    SKIP_WITHOUT_SEARCH_ENGINE(Tool({"search", "x"}));
     const ToolRun run = Tool({"analyze", std::string(300, 'a')});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err,
@@ -144,7 +142,6 @@ TEST_F(ToolFixture, AnalyzeCutsALongQueryAt255BytesAndSaysSo) {
 
 TEST_F(ToolFixture, AnalyzeOfASyntaxErrorListsNoTerms) {
     CompileBoth();
-    SKIP_WITHOUT_SEARCH_ENGINE(Tool({"search", "x"}));
     const ToolRun run = Tool({"analyze", "anxiety @"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("ill-formed\n", 0), 0u) << run.out;

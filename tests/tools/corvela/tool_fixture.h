@@ -52,11 +52,6 @@ inline const std::string kFixtureMateriaMedica =
     "@rtf\n"
     "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Sudden \\b heat\\b0 .\\par Red face.}\n";
 
-// Until the engine's search is linked in, Search answers false.
-#define SKIP_WITHOUT_SEARCH_ENGINE(run)                                          \
-    if ((run).err.find("the engine did not run the query") != std::string::npos) \
-    GTEST_SKIP() << "the engine has no search yet"
-
 class ToolFixture : public ::testing::Test {
 protected:
     void SetUp() override { m_dir.Write("remedy_synonyms.txt", kFixtureCatalogue); }
