@@ -1,13 +1,16 @@
 #include "search/search_cache.h"
 
 #include "index/index_impl.h"
+#include "materia/materia_medica_impl.h"
 #include "repertory/repertory_impl.h"
 
 namespace {
 
-// The kinds of source whose word index stays the same while they are loaded.
+// The kinds of source whose word index stays the same while they are loaded
+// (a user materia medica replaces its index on every save).
 bool IsReadOnlyKind(DataSource* source) {
-    return dynamic_cast<RepertoryImpl*>(source) != nullptr;
+    return dynamic_cast<RepertoryImpl*>(source) != nullptr ||
+           dynamic_cast<MateriaMedicaImpl*>(source) != nullptr;
 }
 
 std::size_t RubricCountOf(DataSource* source) {
