@@ -31,17 +31,10 @@ protected:
     std::uint32_t m_nausea = 0;
 };
 
-TEST_F(Operations, NewAnalysisIsAppendedWithOneSymptom) {
+TEST_F(Operations, AddSymptomAppendsACleanedName) {
     m_case.AddEpisode("Note");
     CAnalysis* analysis = NewAnalysis(m_case);
     EXPECT_EQ(m_case.GetLastItem(), analysis);
-    EXPECT_EQ(analysis->GetName(), "Analysis");
-    EXPECT_EQ(analysis->GetSortType(), 0);
-    EXPECT_EQ(analysis->GetSymptomCount(), 1);
-}
-
-TEST_F(Operations, AddSymptomAppendsACleanedName) {
-    CAnalysis* analysis = NewAnalysis(m_case);
     CSympthom* second = AddSymptom(*analysis, "Thirst\r\nfor cold water", 3);
     CSympthom* third = AddSymptom(*analysis, "Chilly");
     EXPECT_EQ(analysis->GetSymptom(1), second);
@@ -94,19 +87,16 @@ TEST_F(Operations, AddRubricRefusals) {
                  "the rubric is already in this analysis");
 }
 
-TEST_F(Operations, AddArticleKeepsThePassage) {
+// An article never counts, and the same one may be added twice.
+TEST_F(Operations, ArticlesAreAlwaysAddedAndNeverRanked) {
     CAnalysis* analysis = NewAnalysis(m_case);
     Guid source;
     ParseGuid("C4C4C4C4-0004-4000-8000-00000000C4C4", &source);
-    CSympthom::CTopic& topic =
-        AddArticle(MakeItemId(2, 7), source, "Great anguish.", analysis->GetFirstSymptom());
-    EXPECT_EQ(topic.m_dataType, CSympthom::kArticleTopic);
-    EXPECT_EQ(topic.GetItemId(), MakeItemId(2, 7));
-    EXPECT_EQ(topic.m_sourceId, source);
-    EXPECT_EQ(topic.m_text, "Great anguish.");
-    EXPECT_TRUE(topic.m_remedies.empty());
-    // An article never counts, and is added even twice.
-    AddArticle(MakeItemId(2, 7), source, "Again.", analysis->GetFirstSymptom());
+    AddArticle(MakeItemId(2, 7), source, "Great anguish.", analysis->GetFirstSymptom());
+    CSympthom::CTopic& again =
+        AddArticle(MakeItemId(2, 7), source, "Again.", analysis->GetFirstSymptom());
+    EXPECT_EQ(again.m_dataType, CSympthom::kArticleTopic);
+    EXPECT_EQ(again.m_sourceId, source);
     EXPECT_EQ(analysis->GetTopicCount(), 2);
     RankedList list;
     Calculate(analysis, list);

@@ -80,18 +80,14 @@ TEST_F(GradeMatrix, NothingToDrawWithoutAnalysisOrList) {
     EXPECT_EQ(m_matrix.GetRowCount(), 0);
     BuildGradeMatrix(&m_analysis, nullptr, m_matrix);
     EXPECT_FALSE(m_matrix.IsBuilt());
-}
-
-TEST(GradeMatrixEmpty, AnalysisWithoutCountedRubricsHasNoColumns) {
-    CAnalysis analysis;
-    Symptom(analysis, 1, {Rubric({{1, 1}}, 1)});
-    RankedList list;
-    CGradeMatrix matrix;
-    Calculate(&analysis, list, NumberName);
-    BuildGradeMatrix(&analysis, &list, matrix);
-    EXPECT_TRUE(matrix.IsBuilt());
-    EXPECT_EQ(matrix.GetRowCount(), 0);
-    EXPECT_EQ(matrix.GetColumnCount(), 0);
+    // Symptoms without a counted rubric: a built matrix of no columns.
+    CAnalysis hidden;
+    Symptom(hidden, 1, {Rubric({{1, 1}}, 1)});
+    Calculate(&hidden, m_list, NumberName);
+    BuildGradeMatrix(&hidden, &m_list, m_matrix);
+    EXPECT_TRUE(m_matrix.IsBuilt());
+    EXPECT_EQ(m_matrix.GetColumnCount(), 0);
+    EXPECT_EQ(m_matrix.GetRowCount(), 0);
 }
 
 }  // namespace

@@ -58,30 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
         SortCase{4, "sulph Ars ars bell acon \xE0pis"},
         SortCase{-1, "sulph Ars ars bell acon \xE0pis"}));
 
-TEST(RankSortFactum, LargerProductsFirstTiesInProductionOrder) {
-    RankedList list{Entry("a", 1, 2), Entry("b", 2, 3), Entry("c", 3, 2), Entry("d", 6, 1),
-                    Entry("e", 1, 7)};
-    SortRankedList(list, kSortFactum);
-    EXPECT_EQ(Names(list), "e b c d a");
-}
-
-TEST(RankSortFactum, HugeFiguresDoNotOverflow) {
-    RankedList list{Entry("small", 1, 1), Entry("big", 70000, 70000)};
-    SortRankedList(list, kSortFactum);
-    EXPECT_EQ(Names(list), "big small");
-}
-
-TEST(RankSort, FiguresMoveWithTheirNames) {
-    RankedList list{Entry("b", 1, 1, 11), Entry("a", 2, 2, 22)};
-    list[0].m_nameBox = {0, 0, 10, 10};
-    SortRankedList(list, kSortName);
-    EXPECT_EQ(list[0].m_name, "a");
-    EXPECT_EQ(list[0].m_remedy, 22u);
-    EXPECT_EQ(list[0].m_count, 2);
-    EXPECT_EQ(list[1].m_remedy, 11u);
-    EXPECT_EQ(list[0].m_nameBox.right, 10);  // boxes stay with the position
-}
-
 // The exchange passes give what a stable sort by the same rule gives, for
 // many lists full of ties.
 TEST(RankSort, AgreesWithAStableSort) {

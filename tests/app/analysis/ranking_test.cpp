@@ -104,17 +104,4 @@ TEST(Ranking, ProductionOrderWalksTheBucketsInOrder) {
     EXPECT_EQ(order, (std::vector<std::uint32_t>{5, 272, 300, 16, 33}));
 }
 
-TEST(Ranking, EntriesCarryNamesAndEmptyBoxes) {
-    CAnalysis analysis;
-    Symptom(analysis, 1, {Rubric({{12, 1}})});
-    RankedList list;
-    list.push_back({});
-    list[0].m_nameBox = {1, 2, 3, 4};
-    Calculate(&analysis, list, NumberName);
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0].m_name, "r12");
-    EXPECT_TRUE(list[0].m_nameBox.IsEmpty());
-    EXPECT_TRUE(list[0].m_figuresBox.IsEmpty());
-}
-
 }  // namespace

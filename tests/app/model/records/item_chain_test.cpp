@@ -17,24 +17,6 @@ std::vector<COneItem*> Items(CCase& theCase) {
     return items;
 }
 
-TEST_F(ItemChain, NewItemsAreAppendedAfterTheLast) {
-    CCase theCase;
-    CEpisode* note = theCase.AddEpisode("Note");
-    CPrescription* prescription = theCase.AddPrescription();
-    CAnalysis* analysis = theCase.AddAnalysis();
-    EXPECT_EQ(Items(theCase),
-              (std::vector<COneItem*>{&theCase.GetFirstEpisode(), note, prescription, analysis}));
-    EXPECT_EQ(note->GetPrevious(), &theCase.GetFirstEpisode());
-    EXPECT_EQ(analysis->GetPrevious(), prescription);
-    EXPECT_EQ(theCase.GetLastItem(), analysis);
-    EXPECT_EQ(note->GetName(), "Note");
-    EXPECT_EQ(prescription->GetName(), "Prescription");
-    EXPECT_EQ(analysis->GetName(), "Analysis");
-    EXPECT_EQ(analysis->GetTime(), records_test::kFixedTimeText);
-    EXPECT_EQ(analysis->GetSymptomCount(), 1);
-    EXPECT_EQ(analysis->GetFirstSymptom().m_name, "Unknown Symptom");
-}
-
 TEST_F(ItemChain, UnlinkJoinsTheNeighbours) {
     CCase theCase;
     CEpisode* a = theCase.AddEpisode("a");
@@ -46,11 +28,7 @@ TEST_F(ItemChain, UnlinkJoinsTheNeighbours) {
     EXPECT_TRUE(c->Unlink());
     EXPECT_EQ(a->GetNext(), nullptr);
     EXPECT_EQ(theCase.GetLastItem(), a);
-}
-
-TEST_F(ItemChain, TheFirstEpisodeCannotBeUnlinked) {
-    CCase theCase;
-    CEpisode* a = theCase.AddEpisode("a");
+    // The first episode belongs to the case.
     EXPECT_FALSE(theCase.GetFirstEpisode().Unlink());
     EXPECT_EQ(Items(theCase), (std::vector<COneItem*>{&theCase.GetFirstEpisode(), a}));
 }
@@ -68,13 +46,6 @@ TEST_F(ItemChain, SymptomsUnlinkButNotTheFirst) {
     EXPECT_EQ(analysis.GetSymptom(1), third);
     EXPECT_EQ(analysis.GetSymptom(2), nullptr);
     EXPECT_EQ(analysis.GetSymptom(-1), nullptr);
-}
-
-TEST(SymptomName, LineBreaksBecomeBlanks) {
-    EXPECT_EQ(CSympthom("one\r\ntwo\nthree\r").m_name, "one two three");
-    EXPECT_EQ(CSympthom().m_name, "Unknown Symptom");
-    EXPECT_EQ(CSympthom("x").m_weight, 1);
-    EXPECT_FLOAT_EQ(CSympthom("x").m_version, 1.0f);
 }
 
 // Destroying long chains must not recurse once per item.

@@ -94,7 +94,6 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"OnlyTitle", "Practitioner\n{\n    Title \"MD\"\n    Other \"MD\"\n}\n", "Unknown",
                  "MD"},
         FileCase{"Empty", "", "none", "none"},
-        FileCase{"EmptyRoot", "Practitioner\n{\n}\n", "none", "none"},
         FileCase{"Unparsable", "Practitioner\n{\n    Name \"Dr. X\"\n    Title 12\n}\n", "none",
                  "none"},
         FileCase{"Unterminated", "Practitioner\n{\n    Name \"Dr. X\"\n", "none", "none"}),
