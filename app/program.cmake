@@ -17,6 +17,7 @@ install(CODE "
        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/meridane\" SYMBOLIC)
 ")
 set(meridane_desktop_exec "${CMAKE_INSTALL_FULL_BINDIR}/meridane")
+set(MERIDANE_DESKTOP_EXEC "${meridane_desktop_exec}" CACHE INTERNAL "the Exec path of the installed desktop entry")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/shell/desktop/meridane.desktop.in
                ${CMAKE_CURRENT_BINARY_DIR}/meridane.desktop @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/meridane.desktop

@@ -83,7 +83,7 @@ CRegistrationResult RegisterCaseFileType(const QString& executable, const QStrin
     result.wroteMimePackage = WriteWhenMissing(
         home + QLatin1String("/mime/packages/") + CCaseFileType::kMimePackageName,
         MimePackageText());
-    if (result.wroteMimePackage) {
+    if (result.wroteMimePackage && dataHome.isEmpty()) {
         const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
         if (!tool.isEmpty()) QProcess::startDetached(tool, {home + QLatin1String("/mime")});
     }

@@ -35,7 +35,8 @@ struct CRegistrationResult {
 // Writes "applications/meridane.desktop" and "mime/packages/meridane-case.xml"
 // below `dataHome` ($XDG_DATA_HOME, else ~/.local/share, when empty), each
 // only when it is missing; a file that cannot be written is left out
-// silently.  When the mime package was written, the user's mime database is
-// brought up to date in the background (when update-mime-database exists).
+// silently.  When the mime package was written into the user's own folder
+// (`dataHome` empty), the user's mime database is brought up to date in the
+// background (when update-mime-database exists).
 CRegistrationResult RegisterCaseFileType(const QString& executable,
                                          const QString& dataHome = QString());

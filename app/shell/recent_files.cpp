@@ -1,5 +1,6 @@
 #include "shell/recent_files.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -8,7 +9,7 @@ constexpr const char* kGroup = "Recent File List";
 
 QString EntryKey(int index) { return QStringLiteral("File%1").arg(index + 1); }
 
-QString Normalised(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QString Normalised(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 }  // namespace
 
 CRecentFiles::CRecentFiles() {
