@@ -1,6 +1,7 @@
 #include "search/rubric_ranges.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "corvela/repertory.h"
 
@@ -29,7 +30,9 @@ void RubricRanges::ExpandInPlace(NumberList& postings) const {
     const auto take = [&](std::int32_t n, std::int32_t& coveredTo) {
         if (n < coveredTo) return;
         const std::int32_t end = m_ends[static_cast<std::size_t>(n)];
-        for (std::int32_t m = n; m < end; ++m) expanded.push_back(m);
+        const std::size_t at = expanded.size();
+        expanded.resize(at + static_cast<std::size_t>(end - n));
+        std::iota(expanded.begin() + static_cast<std::ptrdiff_t>(at), expanded.end(), n);
         coveredTo = end;
     };
     std::int32_t coveredTo = 0;
@@ -41,6 +44,7 @@ void RubricRanges::ExpandInPlace(NumberList& postings) const {
         SortUnique(postings);
         for (std::int32_t n : postings) take(n, coveredTo);
     } else {
+        expanded.reserve(m_ends.size());
         std::vector<std::uint8_t> marked(m_ends.size(), 0);
         for (std::int32_t n : postings)
             if (n >= 0 && n < count) marked[static_cast<std::size_t>(n)] = 1;

@@ -1,7 +1,29 @@
 #include "search/source_search.h"
 
+#include "coding/little_endian.h"
 #include "corvela/materia_medica.h"
+#include "repertory/repertory_format.h"
 #include "repertory/repertory_impl.h"
+
+namespace {
+
+// The grade of the first entry of remedy in a rubric of a loaded repertory
+// file; -1 when the rubric does not list it.  Read straight from the rubric's
+// record (validated when the file was opened): the text's counted length
+// stands right before the text, the remedy count and the 5-byte entries
+// right behind it.
+int FirstGradeOf(Topic& topic, int remedy) {
+    const auto* record = reinterpret_cast<const std::uint8_t*>(topic.GetText()) - rpb::kTextStart;
+    const std::uint8_t* countField = record + rpb::kTextStart + ReadI16(record + rpb::kTextField);
+    const int count = ReadI16(countField);
+    const std::uint8_t* entry = countField + 2;
+    const auto wanted = static_cast<std::uint32_t>(remedy);
+    for (int i = 0; i < count; ++i, entry += rpb::kRemedyEntrySize)
+        if (ReadU32(entry) == wanted) return entry[4];
+    return -1;
+}
+
+}  // namespace
 
 SourceSearch::SourceSearch(DataSource& source, SearchCache& cache)
     : m_source(source), m_cache(cache), m_cached(cache.Find(&source)), m_type(source.GetType()) {}
@@ -39,36 +61,35 @@ NumberList SourceSearch::WordNumbers(std::string_view word) {
         if (m_cached == nullptr || m_cached->rubricCount == 0) return {};
         m_cache.Ranges(*m_cached).ExpandInPlace(numbers);
     } else {
-        SortUnique(numbers);
+        NormalizeItemNumbers(numbers);
     }
     return numbers;
 }
 
-NumberList SourceSearch::RemedyNumbers(const RemedyTerm& term) {
+NumberList SourceSearch::RemedyNumbers(const RemedyTerm& term, const NumberList* within) {
     NumberList numbers;
     if (m_type == kSourceRepertory) {
         auto* repertory = dynamic_cast<RepertoryImpl*>(&m_source);
         if (repertory == nullptr) return numbers;
         repertory->GetTopicsOfRemedy(term.remedy, numbers);
+        SortUnique(numbers);
+        // Reading grades costs more than narrowing first.
+        if (within != nullptr) IntersectInto(numbers, *within);
         if (term.comparison != GradeComparison::kNone) {
             // The grade of the remedy's first entry in the rubric decides.
             std::erase_if(numbers, [&](std::int32_t n) {
                 Topic* topic =
                     n >= 0 ? repertory->GetTopic(static_cast<std::uint32_t>(n)) : nullptr;
-                if (topic == nullptr) return true;
-                const int entries = topic->GetRemedyCount();
-                for (int i = 0; i < entries; ++i)
-                    if (topic->GetRemedy(i) == term.remedy)
-                        return !term.Accepts(topic->GetGrade(i));
-                return true;
+                const int grade = topic != nullptr ? FirstGradeOf(*topic, term.remedy) : -1;
+                return grade < 0 || !term.Accepts(grade);
             });
         }
     } else if (m_type == kSourceMateriaMedica) {
         Article* article = static_cast<MateriaMedica&>(m_source).FindArticle(term.remedy);
         if (article != nullptr)
             numbers.push_back(static_cast<std::int32_t>(ItemNumber(article->GetId())));
+        if (within != nullptr) IntersectInto(numbers, *within);
     }
-    SortUnique(numbers);
     return numbers;
 }
 
@@ -88,7 +109,7 @@ NumberList SourceSearch::Evaluate(const ParsedQuery& query) {
     for (const std::string& word : query.requiredWords)
         if (!narrow(WordNumbers(word))) return {};
     for (const RemedyTerm& term : query.requiredRemedies)
-        if (!narrow(RemedyNumbers(term))) return {};
+        if (!narrow(RemedyNumbers(term, first ? nullptr : &result))) return {};
     if (first) return {};
 
     NumberList excluded;
@@ -97,7 +118,7 @@ NumberList SourceSearch::Evaluate(const ParsedQuery& query) {
         excluded.insert(excluded.end(), numbers.begin(), numbers.end());
     }
     for (const RemedyTerm& term : query.excludedRemedies) {
-        NumberList numbers = RemedyNumbers(term);
+        NumberList numbers = RemedyNumbers(term, &result);  // only what it could remove
         excluded.insert(excluded.end(), numbers.begin(), numbers.end());
     }
     SortUnique(excluded);

@@ -22,8 +22,9 @@ public:
     // The item numbers a remedy term finds: in a repertory the rubrics that
     // list the remedy (its first entry passing the grade comparison), in a
     // materia medica the remedy's article; nothing in a user article
-    // collection.  Ascending, without repeats.
-    NumberList RemedyNumbers(const RemedyTerm& term);
+    // collection.  Ascending, without repeats.  With within (sorted, without
+    // repeats) only the numbers in it are looked at and answered.
+    NumberList RemedyNumbers(const RemedyTerm& term, const NumberList* within = nullptr);
 
     // Required terms intersected, minus the excluded ones; highlight-only
     // terms take no part.  Nothing without a required term.

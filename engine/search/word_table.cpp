@@ -36,7 +36,6 @@ void WordTable::AppendPostings(unsigned k, std::vector<std::int32_t>& out) const
     const std::uint8_t* countAt = m_postings[k];
     const int count = ReadI16(countAt);
     const std::uint8_t* posting = countAt + idx::kPostingCountSize;
-    out.reserve(out.size() + static_cast<std::size_t>(std::max(count, 0)));
     for (int j = 0; j < count; ++j, posting += idx::kPostingSize) out.push_back(ReadI32(posting));
 }
 

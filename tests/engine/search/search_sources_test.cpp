@@ -178,4 +178,24 @@ TEST_F(Books, PostingsOutsideTheItemRangeAreSkipped) {
               (std::vector<std::uint32_t>{MakeItemId(1, 1)}));
 }
 
+// Many postings over several words: merged ascending, each article once.
+TEST_F(Books, ManyPostingsComeOutAscendingWithoutRepeats) {
+    FakeBook* book = AddBook(std::vector<int>(400, -1));
+    std::vector<std::int32_t> odd, even, all;
+    for (std::int32_t n = 0; n < 400; ++n) {
+        (n % 2 != 0 ? odd : even).push_back(n);
+        (n % 2 != 0 ? odd : even).push_back(n);  // a word twice in one article
+        all.push_back(n);
+    }
+    book->index.entries = {{"xodd", odd}, {"xeven", even}, {"xodd2", odd}};
+    std::vector<std::uint32_t> expected;
+    for (std::int32_t n : all) expected.push_back(MakeItemId(1, static_cast<std::uint32_t>(n)));
+    EXPECT_EQ(HitIds(MakeQuery(kScopeMateriaMedicas, "x")), expected);
+    std::vector<std::uint32_t> evens;
+    for (std::int32_t n : even)
+        if (evens.empty() || evens.back() != MakeItemId(1, static_cast<std::uint32_t>(n)))
+            evens.push_back(MakeItemId(1, static_cast<std::uint32_t>(n)));
+    EXPECT_EQ(HitIds(MakeQuery(kScopeMateriaMedicas, "x -odd")), evens);
+}
+
 }  // namespace
