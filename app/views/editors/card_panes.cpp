@@ -18,10 +18,10 @@ constexpr const char* kPaneHead =
 
 // The card fields in the order of the values pane's lines.
 std::vector<std::string CPatientInfo::*> CardFields() {
-    return {&CPatientInfo::m_name,       &CPatientInfo::m_address,
-            &CPatientInfo::m_age,        &CPatientInfo::m_occupation,
-            &CPatientInfo::m_married,    &CPatientInfo::m_hair,
-            &CPatientInfo::m_eyes,       &CPatientInfo::m_complextion,
+    return {&CPatientInfo::m_name,          &CPatientInfo::m_address,
+            &CPatientInfo::m_age,           &CPatientInfo::m_occupation,
+            &CPatientInfo::m_married,       &CPatientInfo::m_hair,
+            &CPatientInfo::m_eyes,          &CPatientInfo::m_complextion,
             &CPatientInfo::m_peculiarityes, &CPatientInfo::m_heightAndWeight};
 }
 

@@ -12,8 +12,7 @@
 namespace {
 
 bool IsArrowKey(int key) {
-    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
-           key == Qt::Key_Down;
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
 bool IsEditKey(int key) {

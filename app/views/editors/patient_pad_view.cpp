@@ -74,7 +74,8 @@ QSize CPatientPadView::sizeHint() const {
 
 void CPatientPadView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), m_labels != nullptr ? kLabelsBackground : palette().window().color());
+    painter.fillRect(event->rect(),
+                     m_labels != nullptr ? kLabelsBackground : palette().window().color());
 }
 
 void CPatientPadView::resizeEvent(QResizeEvent* event) {

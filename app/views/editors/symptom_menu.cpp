@@ -60,9 +60,10 @@ void FillSymptomMenu(QMenu& menu, CCase& theCase) {
     const std::vector<CAnalysis*> analyses = theCase.GetAnalyses();
     for (auto it = analyses.rbegin(); it != analyses.rend(); ++it) {
         CAnalysis* analysis = *it;
-        QAction* action =
-            menu.addAction(MenuLabel(FormatTwoTexts(format, analysis->GetTime(), analysis->GetName())));
-        action->setProperty(kAnalysisProperty, QVariant::fromValue(reinterpret_cast<quintptr>(analysis)));
+        QAction* action = menu.addAction(
+            MenuLabel(FormatTwoTexts(format, analysis->GetTime(), analysis->GetName())));
+        action->setProperty(kAnalysisProperty,
+                            QVariant::fromValue(reinterpret_cast<quintptr>(analysis)));
     }
     if (!analyses.empty()) menu.addSeparator();
     QAction* added = menu.addAction(MenuLabel(Localize("Add to a New Analysis", 1)));

@@ -21,8 +21,8 @@ std::unique_ptr<QTextDocument> Loaded(const std::string& rtf) {
 }
 
 std::vector<std::string*> Fields(CPatientInfo& card) {
-    return {&card.m_name,    &card.m_address, &card.m_age,         &card.m_occupation,
-            &card.m_married, &card.m_hair,    &card.m_eyes,        &card.m_complextion,
+    return {&card.m_name,          &card.m_address,        &card.m_age,  &card.m_occupation,
+            &card.m_married,       &card.m_hair,           &card.m_eyes, &card.m_complextion,
             &card.m_peculiarityes, &card.m_heightAndWeight};
 }
 
@@ -41,11 +41,18 @@ private Q_SLOTS:
 
     void labelsPaneListsElevenLabelsThenAnEmptyLine() {
         const auto labels = Loaded(LabelsPaneRtf(PatientCardLabels()));
-        const QStringList expected = {"Name:", "Address in full:", "Age:", "Occupation:",
-                                      "Married (how long) or single:", "Color of hair:",
-                                      "Color of eyes:", "Complexion:",
-                                      "Pequliarities (form, size, etc):", "Height and weight:",
-                                      "Other:", ""};
+        const QStringList expected = {"Name:",
+                                      "Address in full:",
+                                      "Age:",
+                                      "Occupation:",
+                                      "Married (how long) or single:",
+                                      "Color of hair:",
+                                      "Color of eyes:",
+                                      "Complexion:",
+                                      "Pequliarities (form, size, etc):",
+                                      "Height and weight:",
+                                      "Other:",
+                                      ""};
         QCOMPARE(editors_test::BlockTexts(*labels), expected);
         const QTextCharFormat label = labels->firstBlock().begin().fragment().charFormat();
         QCOMPARE(label.foreground().color(), QColor(128, 128, 128));
@@ -58,7 +65,8 @@ private Q_SLOTS:
         QTest::newRow("rtf specials") << QByteArray("a\\b {c} d}") << QString("a\\b {c} d}");
         QTest::newRow("line break") << QByteArray("first\nsecond") << QString("first\u2028second");
         QTest::newRow("cyrillic") << QByteArray("\xc8\xe2\xe0\xed") << QString::fromUtf8("Иван");
-        QTest::newRow("reads like a placeholder") << QByteArray("#ADDRESS#") << QString("#ADDRESS#");
+        QTest::newRow("reads like a placeholder")
+            << QByteArray("#ADDRESS#") << QString("#ADDRESS#");
     }
     void valuesPaneHoldsOneFieldALine() {
         QFETCH(QByteArray, value);
@@ -82,9 +90,16 @@ private Q_SLOTS:
 
     void writeBackReturnsEveryFieldWhole() {
         CPatientInfo card;
-        const std::vector<std::string> values = {
-            "Jane {Roe}", "12 Back\\Street\nFlat 3", "44", "\xf3\xf7\xe8\xf2\xe5\xeb\xfc",
-            "married 10 years", "", "blue", "fair", "#HAIR#", std::string(3000, 'w')};
+        const std::vector<std::string> values = {"Jane {Roe}",
+                                                 "12 Back\\Street\nFlat 3",
+                                                 "44",
+                                                 "\xf3\xf7\xe8\xf2\xe5\xeb\xfc",
+                                                 "married 10 years",
+                                                 "",
+                                                 "blue",
+                                                 "fair",
+                                                 "#HAIR#",
+                                                 std::string(3000, 'w')};
         for (std::size_t i = 0; i < values.size(); ++i) *Fields(card)[i] = values[i];
 
         CPatientInfo back;

@@ -24,8 +24,12 @@ private:
 
     CCase& Case() { return m_host->Case(); }
     CPatientInfo& Card() { return Case().GetPatientInfo(); }
-    CDocument* Open(int slot, void* item) { return m_windows->Manager().OpenOrActivate(slot, item); }
-    CPatientPadView* OpenPad(int slot, void* item) { return FirstView<CPatientPadView>(Open(slot, item)); }
+    CDocument* Open(int slot, void* item) {
+        return m_windows->Manager().OpenOrActivate(slot, item);
+    }
+    CPatientPadView* OpenPad(int slot, void* item) {
+        return FirstView<CPatientPadView>(Open(slot, item));
+    }
     CPrescriptionEditView* OpenPrescription(CPrescription* prescription) {
         return FirstView<CPrescriptionView>(Open(kPrescriptionSlot, prescription))->EditView();
     }
@@ -64,22 +68,26 @@ private Q_SLOTS:
         QCOMPARE(values->palette().color(QPalette::Base), QColor(Qt::white));
         QCOMPARE(values->palette().color(QPalette::Text), QColor(20, 20, 20));
         QCOMPARE(values->document()->documentMargin(), 5.0);
-        QCOMPARE(BlockTexts(*values->document()).mid(0, 3), (QStringList{"John Doe", "Unknown", "1914"}));
+        QCOMPARE(BlockTexts(*values->document()).mid(0, 3),
+                 (QStringList{"John Doe", "Unknown", "1914"}));
     }
 
     void itemWindowsTakeTheirRecordFromTheHandOver() {
         CEpisode* episode = Case().AddEpisode("Phone conversation");
         CPrescription* prescription = Case().AddPrescription();
         CDocument* episodeDoc = Open(kEpisodeSlot, episode);
-        QCOMPARE(episodeDoc->Title(), "Phone conversation: " + QString::fromStdString(episode->GetTime()));
+        QCOMPARE(episodeDoc->Title(),
+                 "Phone conversation: " + QString::fromStdString(episode->GetTime()));
         auto* pad = FirstView<CPatientPadView>(episodeDoc);
         QVERIFY(pad->LabelsPane() == nullptr);
         QVERIFY(pad->ValuesPane()->IsWriteBack() && !pad->ValuesPane()->IsWriteBackOnEditKeys());
         QCOMPARE(BlockTexts(*pad->ValuesPane()->document()), QStringList{"Type your text here"});
 
         CDocument* prescriptionDoc = Open(kPrescriptionSlot, prescription);
-        QCOMPARE(prescriptionDoc->Title(), "Prescription: " + QString::fromStdString(prescription->GetTime()));
-        QCOMPARE(BlockTexts(*OpenPrescription(prescription)->document()), QStringList{"No prescription"});
+        QCOMPARE(prescriptionDoc->Title(),
+                 "Prescription: " + QString::fromStdString(prescription->GetTime()));
+        QCOMPARE(BlockTexts(*OpenPrescription(prescription)->document()),
+                 QStringList{"No prescription"});
         QCOMPARE(m_windows->Manager().Documents(kPrescriptionSlot).size(), 1);  // brought forward
 
         // Another frame of an open document edits the same record.
@@ -166,7 +174,8 @@ private Q_SLOTS:
         CPatientTextView* episodeText = OpenPad(kEpisodeSlot, episode)->ValuesPane();
         CPrescriptionEditView* prescriptionText = OpenPrescription(prescription);
         CPatientTextView* values = OpenPad(kPatientInfoSlot, &Card())->ValuesPane();
-        for (CCaseTextEdit* edit : std::initializer_list<CCaseTextEdit*>{episodeText, prescriptionText, values})
+        for (CCaseTextEdit* edit :
+             std::initializer_list<CCaseTextEdit*>{episodeText, prescriptionText, values})
             edit->textCursor().insertText("typed");
         QVERIFY(prescription->Unlink());
         QVERIFY(episode->Unlink());
@@ -179,11 +188,13 @@ private Q_SLOTS:
 
     void recordTextsSurviveTheEditors_data() {
         QTest::addColumn<QByteArray>("rtf");
-        QTest::newRow("episode") << QByteArray(CEpisode::DescriptionTemplate("Type your text here").c_str());
-        QTest::newRow("prescription") << QByteArray(CPrescription::PrescriptionTemplate("No prescription").c_str());
+        QTest::newRow("episode") << QByteArray(
+            CEpisode::DescriptionTemplate("Type your text here").c_str());
+        QTest::newRow("prescription")
+            << QByteArray(CPrescription::PrescriptionTemplate("No prescription").c_str());
         QTest::newRow("card template") << QByteArray(CPatientInfo().GetCardTemplate().c_str());
-        QTest::newRow("cyrillic, braces, bold")
-            << QByteArray("{\\rtf1\\ansi\\pard \\'c3\\'ee\\'eb\\'ee\\'e2\\'e0 \\{x\\}\\par \\b bold\\b0\\par}");
+        QTest::newRow("cyrillic, braces, bold") << QByteArray(
+            "{\\rtf1\\ansi\\pard \\'c3\\'ee\\'eb\\'ee\\'e2\\'e0 \\{x\\}\\par \\b bold\\b0\\par}");
     }
     void recordTextsSurviveTheEditors() {
         QFETCH(QByteArray, rtf);
@@ -195,11 +206,13 @@ private Q_SLOTS:
         rtf::Load(expected, rtf.toStdString());
         LoseFocus(*OpenPad(kEpisodeSlot, episode)->ValuesPane());
         LoseFocus(*OpenPrescription(prescription));
-        for (const std::string& stored : {episode->GetDescription(), prescription->GetPrescription()}) {
+        for (const std::string& stored :
+             {episode->GetDescription(), prescription->GetPrescription()}) {
             QTextDocument again;
             rtf::Load(again, stored);
             QCOMPARE(BlockTexts(again), BlockTexts(expected));
-            for (QTextBlock a = again.begin(), e = expected.begin(); a.isValid(); a = a.next(), e = e.next()) {
+            for (QTextBlock a = again.begin(), e = expected.begin(); a.isValid();
+                 a = a.next(), e = e.next()) {
                 if (a.text().isEmpty()) continue;
                 const QTextCharFormat got = a.begin().fragment().charFormat();
                 const QTextCharFormat want = e.begin().fragment().charFormat();

@@ -210,7 +210,8 @@ private Q_SLOTS:
     void translatedFormatsAreNotInterpreted() {
         QFETCH(QByteArray, format);
         QFETCH(QByteArray, expected);
-        QCOMPARE(QByteArray::fromStdString(FormatTwoTexts(format.toStdString(), "T", "N")), expected);
+        QCOMPARE(QByteArray::fromStdString(FormatTwoTexts(format.toStdString(), "T", "N")),
+                 expected);
     }
 };
 
