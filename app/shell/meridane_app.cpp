@@ -31,7 +31,11 @@ CMeridaneApp::CMeridaneApp(CProgramSettings settings)
 }
 
 CMeridaneApp::~CMeridaneApp() {
-    // The item windows go before the case whose records they show.
+    // The item windows go first, while the case whose records they show and
+    // the windows around them still exist (editors write back as they close).
+    if (m_frame && m_documents != nullptr) {
+        for (CDocument* document : m_documents->AllDocuments()) m_documents->Close(document);
+    }
     delete m_frame.data();
     m_receiver.reset();
     m_case.reset();
