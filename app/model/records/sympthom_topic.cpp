@@ -103,8 +103,15 @@ bool CSympthom::CTopic::Refresh() {
     // else the identifier may name) leaves the topic as it is.
     if (item == nullptr || item->GetKind() != kItemTopic) return false;
     Topic& rubric = *static_cast<Topic*>(item);
-    if (m_dataType == kRubricTopic && !m_sourceId.IsNull())
-        m_topicId = static_cast<int>(rubric.GetId());
+    if (m_dataType == kRubricTopic) {
+        if (!m_sourceId.IsNull())
+            m_topicId = static_cast<int>(rubric.GetId());
+        else if (source->GetType() == kSourceRepertory)
+            // A file of an earlier version: its rubric was found by position;
+            // remember the repertory so that the next save no longer depends
+            // on the order of the data files.
+            m_sourceId = *source->GetGuid();
+    }
     FillFrom(rubric);
     return true;
 }

@@ -161,9 +161,17 @@ TEST_F(TopicRefresh, TopicsWithoutSourceIdResolveByPosition) {
     ASSERT_NE(before, nullptr);
     EXPECT_EQ(before->GetAnalyses().at(0)->GetSymptom(2)->m_topics[0].m_pathText,
               "Stomach; Nausea");
+    // Resolved by position, each rubric learns its repertory's identifier...
+    const std::string upgraded = before->SaveText();
+    EXPECT_EQ(upgraded, records_test::SampleCaseText());
 
     ASSERT_TRUE(records_test::Install(First()));
     CorvelaInstance().CloseAll();
+    // ...so the upgraded file keeps its rubrics when a data file is added,
+    std::unique_ptr<CCase> kept = LoadSample(upgraded);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(kept->GetAnalyses().at(0)->GetSymptom(2)->m_topics[0].m_pathText, "Stomach; Nausea");
+    // while the old file still resolves by position.
     std::unique_ptr<CCase> after = LoadSample(text);
     ASSERT_NE(after, nullptr);
     // Position 0 is REP_FIRST now: rubric 3 of it is "Coldness".
