@@ -60,7 +60,7 @@ CMainFrame::CMainFrame(CCommandRegistry& commands, const QString& linkText,
     setAcceptDrops(true);
 
     auto* focusCase = new QShortcut(QKeySequence(Qt::Key_F5), this);
-    focusCase->setContext(Qt::ApplicationShortcut);
+    focusCase->setContext(Qt::WindowShortcut);
     connect(focusCase, &QShortcut::activated, this, [this] {
         m_patientBar->show();
         m_patientBar->raise();
