@@ -66,6 +66,13 @@ void CPatientPadView::MakeCardPanes() {
     m_values = new CPatientTextView(this);
     m_values->SetWriteBack(true);
     m_values->SetWriteBackOnEditKeys(true);
+
+    // Line i of the labels stands beside line i of the values: neither pane
+    // may wrap, or a long label or value would push the rows out of step.
+    // A label too long for the pane is cut at its edge.
+    m_labels->setLineWrapMode(QTextEdit::NoWrap);
+    m_labels->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_values->setLineWrapMode(QTextEdit::NoWrap);
 }
 
 QSize CPatientPadView::sizeHint() const {

@@ -1,6 +1,7 @@
 // The patient card, episode, prescription and practitioner windows opened
 // through the program's templates: what they show, and when an edit reaches
 // the record (edit keys, focus loss, closing) with which broadcasts.
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QTest>
 #include <QTextBlock>
@@ -9,6 +10,7 @@
 #include "editor_test_support.h"
 #include "model/events/event_codes.h"
 #include "plumbing/rtf/rtf.h"
+#include "views/editors/patient_info_doc.h"
 #include "views/editors/patient_pad_view.h"
 #include "views/editors/patient_text_view.h"
 #include "views/editors/prescription_edit_view.h"
@@ -70,6 +72,23 @@ private Q_SLOTS:
         QCOMPARE(values->document()->documentMargin(), 5.0);
         QCOMPARE(BlockTexts(*values->document()).mid(0, 3),
                  (QStringList{"John Doe", "Unknown", "1914"}));
+        // Every label stands level with its value, long labels and values included.
+        Card().m_address = std::string(300, 'x');
+        Card().m_description.clear();
+        auto* fresh = new CPatientPadView(*static_cast<CPatientInfoDoc*>(document), nullptr);
+        fresh->resize(640, 420);
+        fresh->show();
+        QApplication::sendPostedEvents();
+        QTextDocument* left = fresh->LabelsPane()->document();
+        QTextDocument* right = fresh->ValuesPane()->document();
+        for (int line = 0; line < 10; ++line) {
+            const qreal labelTop =
+                left->documentLayout()->blockBoundingRect(left->findBlockByNumber(line)).top();
+            const qreal valueTop =
+                right->documentLayout()->blockBoundingRect(right->findBlockByNumber(line)).top();
+            QVERIFY2(qAbs(labelTop - valueTop) < 1.0, qPrintable(QString("line %1").arg(line)));
+        }
+        delete fresh;
     }
 
     void itemWindowsTakeTheirRecordFromTheHandOver() {
