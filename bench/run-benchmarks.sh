@@ -12,12 +12,13 @@ build=${MERIDANE_BENCH_BUILD_DIR:-$top/build-bench}
 generator=()
 command -v ninja >/dev/null && [ ! -f "$build/CMakeCache.txt" ] && generator=(-G Ninja)
 cmake -S "$top" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
-  -DMERIDANE_BUILD_BENCH=ON -DMERIDANE_BUILD_TESTS=OFF -DMERIDANE_BUILD_APP=OFF >/dev/null
+  -DMERIDANE_BUILD_BENCH=ON -DMERIDANE_BUILD_TESTS=OFF -DMERIDANE_BUILD_APP=ON >/dev/null
 
 # Every target defined by bench/*.cmake through meridane_add_bench.
 mapfile -t targets < <(sed -n 's/^ *meridane_add_bench(\([A-Za-z0-9_]*\).*/\1/p' "$top"/bench/*.cmake)
 [ ${#targets[@]} -gt 0 ] || { echo "no benchmarks defined" >&2; exit 1; }
-cmake --build "$build" --target "${targets[@]}" --parallel 2 >/dev/null
+# The start-up benchmark times the program itself, with the demo data beside it.
+cmake --build "$build" --target "${targets[@]}" meridane demo_data --parallel 2 >/dev/null
 
 for target in "${targets[@]}"; do
   program="$build/bench/$target"
