@@ -8,7 +8,7 @@ namespace corvela_cli {
 
 namespace {
 
-// The spec of a command's own option arg ("--scope" or "--scope=rep"), or null.
+// The declaration of a command's own option arg ("--scope" or "--scope=rep"), or null.
 const OptionSpec* FindOption(const Command* command, std::string_view arg) {
     if (command == nullptr) return nullptr;
     const std::string_view name = arg.substr(0, arg.find('='));
