@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "coding/header_strings.h"
 #include "coding/little_endian.h"
 #include "index/index_path.h"
 #include "repertory/repertory_format.h"
@@ -28,18 +29,9 @@ bool RepertoryImpl::LoadHeader() {
     if (ReadU32(data + rpb::kVersionOffset) < rpb::kMinVersion)
         return Fail(LoadFault::kBadVersion, rpb::kVersionOffset);
     m_flags = ReadU32(data + rpb::kFlagsOffset);
-    for (int i = 0; i < rpb::kHeaderStringCount; ++i) {
-        const std::size_t field = rpb::kStringOffsetsOffset + 2 * static_cast<std::size_t>(i);
-        std::int16_t offset = ReadI16(data + field);
-        if (offset < 0 || offset + 2u > size) return Fail(LoadFault::kBadHeaderString, field);
-        std::uint16_t length = ReadU16(data + offset);
-        const std::uint64_t text = offset + 2u;
-        if (length < 1 || text + length > size || data[text + length - 1] != 0)
-            return Fail(LoadFault::kBadHeaderString, static_cast<std::uint64_t>(offset));
-        m_texts[i] = reinterpret_cast<const char*>(data + text);
-    }
-    Guid id;
-    if (ParseGuid(m_texts[0], &id)) m_guid = id;
+    const LoadError strings =
+        ReadHeaderStrings(data, size, rpb::kStringOffsetsOffset, m_texts, &m_guid);
+    if (strings.IsError()) return Fail(strings.fault, strings.offset);
     return true;
 }
 

@@ -1,34 +1,32 @@
 #include "console.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "command.h"
 #include "cp1251.h"
+#include "tool_support.h"
 #include "options.h"
 
 namespace corvela_cli {
 
 int Fail(std::string_view message) {
-    std::fprintf(stderr, "corvela: %.*s\n", static_cast<int>(message.size()), message.data());
+    tool_support::PrintError("corvela", message);
     return kExitFailure;
 }
 
 int UsageError(std::string_view message, const Command* command) {
-    std::fprintf(stderr, "corvela: %.*s\n", static_cast<int>(message.size()), message.data());
+    tool_support::PrintError("corvela", message);
     const std::string usage = command != nullptr ? CommandUsage(*command) : ToolUsage();
     std::fputs(usage.c_str(), stderr);
     return kExitUsage;
 }
 
 bool WriteOut(std::string_view text) {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
-        std::fflush(stdout) != 0) {
-        Fail(std::string("cannot write the output: ") + std::strerror(errno));
-        return false;
-    }
-    return true;
+    std::string error;
+    if (tool_support::WriteStdout(text, &error)) return true;
+    Fail(error);
+    return false;
 }
 
 std::string Utf8(const char* cp1251) {

@@ -1,29 +1,22 @@
 // corvela: compiles repertory and materia medica sources and inspects the data
 // files of the program directory through the engine.
-#include <sys/stat.h>
 
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 
 #include "command.h"
 #include "console.h"
 #include "options.h"
+#include "tool_support.h"
 
 namespace corvela_cli {
 namespace {
 
-// Points the engine at DIR; must happen before the first CorvelaInstance call.
+// Points the program directory at DIR; must happen before the engine is first used.
 bool SetProgramDirectory(const std::string& home) {
-    struct stat info {};
-    if (::stat(home.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        Fail("no such directory: " + home);
-        return false;
-    }
-    char resolved[PATH_MAX];
-    const char* directory = ::realpath(home.c_str(), resolved) != nullptr ? resolved : home.c_str();
-    ::setenv("MERIDANE_HOME", directory, 1);
-    return true;
+    std::string error;
+    if (tool_support::SetProgramDirectory(home, &error)) return true;
+    Fail(error);
+    return false;
 }
 
 int Run(int argc, char** argv) {

@@ -1,6 +1,5 @@
 #include "console.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -8,28 +7,27 @@
 #include "command.h"
 #include "command_line.h"
 #include "cp1251.h"
+#include "tool_support.h"
 
 namespace meridane_case {
 
 int Fail(std::string_view message) {
-    std::fprintf(stderr, "meridane-case: %.*s\n", static_cast<int>(message.size()), message.data());
+    tool_support::PrintError("meridane-case", message);
     return kExitFailure;
 }
 
 int UsageError(std::string_view message, const Command* command) {
-    std::fprintf(stderr, "meridane-case: %.*s\n", static_cast<int>(message.size()), message.data());
+    tool_support::PrintError("meridane-case", message);
     const std::string usage = command != nullptr ? CommandUsage(*command) : ToolUsage();
     std::fputs(usage.c_str(), stderr);
     return kExitUsage;
 }
 
 bool WriteOut(std::string_view text) {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
-        std::fflush(stdout) != 0) {
-        Fail(std::string("cannot write the output: ") + std::strerror(errno));
-        return false;
-    }
-    return true;
+    std::string error;
+    if (tool_support::WriteStdout(text, &error)) return true;
+    Fail(error);
+    return false;
 }
 
 std::string Utf8(std::string_view cp1251) {

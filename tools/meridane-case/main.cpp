@@ -1,30 +1,22 @@
 // meridane-case: creates, shows and edits patient case files through the
 // program's case records, its repertorization and the data engine.
-#include <limits.h>
-#include <stdlib.h>
-#include <sys/stat.h>
 
 #include <cstdio>
 
 #include "command.h"
 #include "command_line.h"
 #include "console.h"
+#include "tool_support.h"
 
 namespace meridane_case {
 namespace {
 
-// Points the program directory (data files, practitioner.txt) at DIR; must
-// happen before the engine is first used.
+// Points the program directory at DIR; must happen before the engine is first used.
 bool SetProgramDirectory(const std::string& home) {
-    struct stat info {};
-    if (::stat(home.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        Fail("no such directory: " + home);
-        return false;
-    }
-    char resolved[PATH_MAX];
-    const char* directory = ::realpath(home.c_str(), resolved) != nullptr ? resolved : home.c_str();
-    ::setenv("MERIDANE_HOME", directory, 1);
-    return true;
+    std::string error;
+    if (tool_support::SetProgramDirectory(home, &error)) return true;
+    Fail(error);
+    return false;
 }
 
 int Run(int argc, char** argv) {

@@ -2,6 +2,7 @@
 
 #include "model/meta/layout.h"
 #include "model/records/item_time.h"
+#include "model/records/record_chain.h"
 
 struct COneItem::Layout : ClassLayout<COneItem> {
     Layout() : ClassLayout("COneItem") {
@@ -28,46 +29,19 @@ COneItem::~COneItem() {
 }
 
 void COneItem::DeleteSuccessors() noexcept {
-    // Reverse the tail of the chain in place, then delete from the old last
-    // item forward; every item is deleted with no successor of its own.
-    COneItem* reversed = nullptr;
-    COneItem* item = m_next;
-    m_next = nullptr;
-    while (item != nullptr) {
-        COneItem* following = item->m_next;
-        item->m_next = reversed;
-        reversed = item;
-        item = following;
-    }
-    while (reversed != nullptr) {
-        COneItem* earlier = reversed->m_next;
-        reversed->m_next = nullptr;
-        delete reversed;
-        reversed = earlier;
-    }
+    RecordChain<COneItem>::DeleteSuccessors(this);
 }
 
 bool COneItem::Unlink() {
-    if (m_previous == nullptr) return false;
-    m_previous->m_next = m_next;
-    if (m_next != nullptr) m_next->m_previous = m_previous;
-    m_next = nullptr;
-    m_previous = nullptr;
-    delete this;
-    return true;
+    return RecordChain<COneItem>::Unlink(this);
 }
 
 COneItem* COneItem::GetLast() {
-    COneItem* last = this;
-    while (last->m_next != nullptr) last = last->m_next;
-    return last;
+    return RecordChain<COneItem>::Last(this);
 }
 
 COneItem* COneItem::Append(COneItem* item) {
-    COneItem* last = GetLast();
-    last->m_next = item;
-    item->m_previous = last;
-    return item;
+    return RecordChain<COneItem>::Append(this, item);
 }
 
 void COneItem::LinkSuccessor() {

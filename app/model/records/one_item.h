@@ -9,6 +9,9 @@
 #include "model/core/private_heap.h"
 #include "model/meta/layout_fwd.h"
 
+template <class T>
+struct RecordChain;
+
 class COneItem {
 public:
     MERIDANE_PRIVATE_HEAP(COneItem)
@@ -66,6 +69,7 @@ protected:
     void DeleteSuccessors() noexcept;
 
 private:
+    friend struct RecordChain<COneItem>;
     void LinkSuccessor();
 
     std::string m_name;

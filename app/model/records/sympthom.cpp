@@ -2,6 +2,7 @@
 
 #include "model/lang/localize.h"
 #include "model/meta/layout.h"
+#include "model/records/record_chain.h"
 
 struct CSympthom::Layout : ClassLayout<CSympthom> {
     Layout() : ClassLayout("CSympthom") {
@@ -31,57 +32,27 @@ CSympthom::CSympthom() : m_name(Localize("Unknown Symptom", 1)) {}
 CSympthom::CSympthom(const std::string& name) : m_name(CleanName(name)) {}
 
 CSympthom::~CSympthom() {
-    // As the case items: reverse the tail, then delete from its old end, each
-    // symptom without a successor of its own.
-    CSympthom* reversed = nullptr;
-    CSympthom* symptom = m_next;
-    m_next = nullptr;
-    while (symptom != nullptr) {
-        CSympthom* following = symptom->m_next;
-        symptom->m_next = reversed;
-        reversed = symptom;
-        symptom = following;
-    }
-    while (reversed != nullptr) {
-        CSympthom* earlier = reversed->m_next;
-        reversed->m_next = nullptr;
-        delete reversed;
-        reversed = earlier;
-    }
+    RecordChain<CSympthom>::DeleteSuccessors(this);
 }
 
 CSympthom* CSympthom::GetFirst() {
-    CSympthom* first = this;
-    while (first->m_previous != nullptr) first = first->m_previous;
-    return first;
+    return RecordChain<CSympthom>::First(this);
 }
 
 CSympthom* CSympthom::GetLast() {
-    CSympthom* last = this;
-    while (last->m_next != nullptr) last = last->m_next;
-    return last;
+    return RecordChain<CSympthom>::Last(this);
 }
 
 CSympthom* CSympthom::Append(CSympthom* symptom) {
-    CSympthom* last = GetLast();
-    last->m_next = symptom;
-    symptom->m_previous = last;
-    return symptom;
+    return RecordChain<CSympthom>::Append(this, symptom);
 }
 
 bool CSympthom::Unlink() {
-    if (m_previous == nullptr) return false;
-    m_previous->m_next = m_next;
-    if (m_next != nullptr) m_next->m_previous = m_previous;
-    m_next = nullptr;
-    m_previous = nullptr;
-    delete this;
-    return true;
+    return RecordChain<CSympthom>::Unlink(this);
 }
 
 void CSympthom::LinkChain() {
-    for (CSympthom* symptom = this; symptom->m_next != nullptr; symptom = symptom->m_next)
-        symptom->m_next->m_previous = symptom;
+    RecordChain<CSympthom>::LinkBack(this);
 }
 
 void CSympthom::RefreshTopics() {

@@ -13,6 +13,9 @@
 #include "model/core/private_heap.h"
 #include "model/meta/layout_fwd.h"
 
+template <class T>
+struct RecordChain;
+
 class Topic;
 
 class CSympthom {
@@ -121,6 +124,7 @@ public:
     std::vector<CTopic> m_topics;
 
 private:
+    friend struct RecordChain<CSympthom>;
     CSympthom* m_next = nullptr;      // owned
     CSympthom* m_previous = nullptr;  // not stored
 };
