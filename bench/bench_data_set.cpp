@@ -3,6 +3,8 @@
 #include <corvela.h>
 #include <stdlib.h>
 
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "repertory_compiler.h"
@@ -68,4 +70,22 @@ void RemoveDataSet(const BenchDataSet& set) {
     std::error_code ignored;
     if (!set.programDir.empty()) fs::remove_all(set.programDir, ignored);
     if (!set.scratchDir.empty()) fs::remove_all(set.scratchDir, ignored);
+}
+
+bool ReadBenchArguments(int argc, char** argv, std::string* dataset, std::vector<char*>* args) {
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--datasets") == 0) {
+            BenchDataSet probe;
+            std::string why;
+            for (const char* name : {"demo", "kent"})
+                if (FindDataSet(name, &probe, &why)) std::printf("%s\n", name);
+            return false;
+        }
+        if (std::strncmp(argv[i], "--dataset=", 10) == 0) {
+            *dataset = argv[i] + 10;
+            continue;
+        }
+        args->push_back(argv[i]);
+    }
+    return true;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "repertory_source.h"
 
@@ -26,3 +27,9 @@ bool PrepareDataSet(BenchDataSet* set, std::string* why);
 
 // Removes the temporary directories.
 void RemoveDataSet(const BenchDataSet& set);
+
+// Reads the options bench/run-benchmarks.sh passes.  --datasets prints the
+// names of the data sets this machine has, one a line, and answers false (the
+// program then ends); --dataset=NAME chooses one (else *dataset keeps the
+// caller's default).  Every other argument goes to args, for Google Benchmark.
+bool ReadBenchArguments(int argc, char** argv, std::string* dataset, std::vector<char*>* args);

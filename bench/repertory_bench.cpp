@@ -187,20 +187,7 @@ void PrintSummary() {
 int main(int argc, char** argv) {
     std::string dataset = "demo";
     std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--datasets") == 0) {
-            BenchDataSet probe;
-            std::string why;
-            for (const char* name : {"demo", "kent"})
-                if (FindDataSet(name, &probe, &why)) std::printf("%s\n", name);
-            return 0;
-        }
-        if (std::strncmp(argv[i], "--dataset=", 10) == 0) {
-            dataset = argv[i] + 10;
-            continue;
-        }
-        args.push_back(argv[i]);
-    }
+    if (!ReadBenchArguments(argc, argv, &dataset, &args)) return 0;
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
     std::string why;
