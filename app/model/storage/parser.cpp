@@ -67,6 +67,13 @@ void Parser::SetValue(StorageNode& node, const std::string& name, const Token& v
         const long page = std::strtol(value.text.c_str(), nullptr, 10);
         m_codePage = page < 0 ? kCodePageNone : page > INT_MAX ? INT_MAX : static_cast<int>(page);
     }
+    // Without a code page each byte is one character, so a text without a
+    // backslash comes back from widening, unescaping and narrowing unchanged;
+    // most values of a case file are such texts.
+    if (m_codePage == kCodePageNone && value.text.find('\\') == std::string::npos) {
+        node.SetValue(value.text);
+        return;
+    }
     node.SetValue(
         WideToMultiByte(UnescapeText(MultiByteToWide(value.text, m_codePage)), m_codePage));
 }
