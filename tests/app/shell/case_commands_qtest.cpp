@@ -17,7 +17,7 @@
 #include "plumbing/ribbon/command_registry.h"
 #include "plumbing/ribbon/ribbon_bar.h"
 #include "plumbing/widgets/scripted_dialog_service.h"
-#include "shell/command_ids.h"
+#include "views/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
 #include "shell_qtest_support.h"

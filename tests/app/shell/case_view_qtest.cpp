@@ -18,7 +18,7 @@
 #include "shell/case_topics.h"
 #include "shell/case_view.h"
 #include "shell/case_view_renderer.h"
-#include "shell/command_ids.h"
+#include "views/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
 #include "shell/patient_bar.h"
