@@ -1,9 +1,19 @@
 # The analysis window: template, commands, entry point, the symptom list and
 # the table.
+find_package(Qt6 REQUIRED COMPONENTS PrintSupport)
 target_sources(meridane_views PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/analysis_commands.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/analysis_placeholder_view.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/analysis_window.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/analysis_edits.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/analysis_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/symptom_list_renderer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sympthom_calc_pad_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sympthom_edit_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sympthom_pad_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sympthom_sort_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sympthom_table_views.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sympthom_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/topic_links.cpp)
+target_link_libraries(meridane_views PUBLIC Qt6::PrintSupport)
 
 # meridane_chart: the chart of an analysis without any window: the panes'
 # renderers, the whole chart for printing, PDF and PNG.  The analysis window
@@ -25,4 +35,5 @@ meridane_warnings(meridane_chart)
 target_include_directories(meridane_chart PUBLIC ${CMAKE_CURRENT_LIST_DIR}/../..)
 target_link_libraries(meridane_chart PUBLIC meridane_analysis meridane_plumbing Qt6::Gui
                       PRIVATE PNG::PNG)
+target_compile_definitions(meridane_chart PUBLIC QT_NO_KEYWORDS)
 target_link_libraries(meridane_views PUBLIC meridane_chart)
