@@ -28,6 +28,9 @@ enum class ShellIconKind {
     Podcasts,
     About,
     Help,
+    PrintChart,
+    ExportPdf,
+    ExportPng,
 };
 
 // The icon of `kind`; QGuiApplication must exist.
