@@ -6,6 +6,7 @@
 
 #include "analysis/analysis_operations.h"
 #include "corvela.h"
+#include "model/lang/language.h"
 #include "analysis_test_support.h"
 #include "model/events/event_codes.h"
 #include "views/analysis/analysis_edits.h"
@@ -311,6 +312,40 @@ private Q_SLOTS:
         QVERIFY(!analysis_window::RemedyKnown(-1));
         QVERIFY(!analysis_window::RemedyKnown(1 << 30));
         QCOMPARE(host.m_marks, 0);
+    }
+
+    void everyTextOfTheWindowHasARussianLine() {
+        CLanguage russian;
+        QVERIFY(russian.LoadFile(MERIDANE_DEMO_DIR "/russian.lng"));
+        const char* const texts[] = {
+            "Symptoms ", "Table ", "Sort by", "Remedy name", "Count/Weight", "Factum", "Weight",
+            "Count", "Name", "There aren't topics",
+            "There isn't any repertory's topic for calculation",
+            "Symptom weight.\nClick to change.", "Weight of the symptom\nClick to change",
+            "Symptom synopsis\nClick to change\nEnter to accept changes\nEsc to cancel",
+            "No any added rubrics\nopen any repertory and select by right click rubrics",
+            "Remove this rubric from analysis", "Inclide/Exclude the topic from calculation",
+            "Expand/Collapse rubric", "%s (%d rubrics)", "%s (%d remedies)", "No added rubrics",
+            "Unknow", "Unknown rubric", "Unknown Symptom", "Add symptom.\nSymptom weight modifier I",
+            "Add symptom.\nSymptom weight modifier II", "Add symptom.\nSymptom weight modifier III",
+            "Add symptom.\nSymptom weight modifier IV", "grade x symptom weight", "and %d more",
+            "Leaves the top ten when excluded:", "Leaves the top ten when one rubric is excluded",
+            "Sorted by %s", "Page %d of %d", "Cannot write %s", "Chart", "Print...",
+            "Export as PDF...", "Export as PNG...", "Print the chart of the analysis",
+            "Save the chart of the analysis as a PDF document",
+            "Save the chart of the analysis as a PNG image", "PDF document (*.pdf)",
+            "PNG image (*.png)"};
+        for (const char* text : texts) {
+            const std::string translated = russian.LocalizeString(text, 1);
+            QVERIFY2(translated != text, text);
+            // Formats keep their fields in order.
+            std::string fields, english;
+            for (std::size_t i = 0; i + 1 < translated.size(); ++i)
+                if (translated[i] == '%') fields += translated[i + 1];
+            for (const char* c = text; c[0] != '\0' && c[1] != '\0'; ++c)
+                if (c[0] == '%') english += c[1];
+            QCOMPARE(fields, english);
+        }
     }
 
     void aPassageNamesItsArticlesRemedy() {
