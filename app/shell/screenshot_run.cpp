@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "model/records/case.h"
+#include "shell/analysis_screenshots.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
 
@@ -41,6 +42,10 @@ void TakePictures(CMeridaneApp& app, const QString& folder) {
     if (ok && app.CurrentCase() != nullptr) {
         app.OpenCaseItem(CCaseView::TopicKind::Episode, &app.CurrentCase()->GetFirstEpisode());
         ok = Save(frame, folder, "episode.png");
+    }
+    if (ok) {
+        ok = TakeAnalysisPictures(
+            app, [&folder](QWidget& window, const char* name) { return Save(window, folder, name); });
     }
     std::fflush(stdout);
     QApplication::exit(ok ? 0 : 3);

@@ -45,6 +45,18 @@ void CSympthomView::SetAnalysis(CAnalysis* analysis) {
 
 void CSympthomView::Refresh() {
     Invalidate();
+    // A hidden list (the "Table " page) lays out only when it shows again.
+    if (!isVisible()) {
+        m_selectionDue = true;
+        return;
+    }
+    ApplySelection();
+    PlaceEditor();
+}
+
+void CSympthomView::showEvent(QShowEvent* event) {
+    CDrawnView::showEvent(event);
+    if (!m_selectionDue) return;
     ApplySelection();
     PlaceEditor();
 }
@@ -57,6 +69,7 @@ bool CSympthomView::SelectionAlive() const {
 }
 
 void CSympthomView::ApplySelection() {
+    m_selectionDue = false;
     if (!SelectionAlive()) m_selection = {};
     EnsureLayout();
     DrawnItemId line = kNoDrawnItem;

@@ -70,6 +70,7 @@ public:
 
 protected:
     bool HandleKey(QKeyEvent& event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void OnClicked(DrawnItemId item, Qt::MouseButton button);
@@ -83,4 +84,5 @@ private:
     CSympthomEditView* m_editor;
     std::unique_ptr<CEventReceiver> m_receiver;
     Selection m_selection;
+    bool m_selectionDue = false;  // laid out while hidden: apply on showing
 };

@@ -257,7 +257,7 @@ private Q_SLOTS:
     void theKeysSelectRenameAndDelete() {
         ListFixture list;
         list.view.setFocus();
-        QTest::keyClick(list.view.viewport(), Qt::Key_Down);
+        QTest::keyClick(&list.view, Qt::Key_Down);
         QCOMPARE(list.view.Selected().symptom, list.first);
         QCOMPARE(list.view.Selected().topic, -1);
         QTest::keyClick(&list.view, Qt::Key_Down);
