@@ -102,7 +102,8 @@ void CDrawnView::UpdateScrollBars() {
     horizontal->setPageStep(m_horizontalPage.For(visible.width()));
     horizontal->setSingleStep(m_horizontalLine.For(visible.width()));
     // The scroll area shows or hides its bars for new ranges in a queued call;
-    // make it now, so that the viewport has its final width before a layout.
+    // make it now, so that the viewport has its final width before a layout
+    // (and a renderer is not laid out twice for one change).
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
@@ -175,7 +176,6 @@ void CDrawnView::SetSelectedItem(DrawnItemId item) {
     if (item == m_selected) return;
     m_selected = item;
     UpdateOverlay();
-    if (QAccessible::isActive()) VisibleChanged();
 }
 
 void CDrawnView::ClickItem(DrawnItemId item, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
