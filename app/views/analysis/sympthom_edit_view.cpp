@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "model/records/case.h"
 #include "plumbing/text/code_page.h"
@@ -89,8 +90,20 @@ void CSympthomEditView::keyPressEvent(QKeyEvent* event) {
 
 void CSympthomEditView::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // A context menu of the editor itself is no loss of focus.
-    if (event->reason() != Qt::PopupFocusReason) Accept();
+    switch (event->reason()) {
+        case Qt::PopupFocusReason:  // the editor's own context menu
+            return;
+        case Qt::MouseFocusReason:
+            // A press elsewhere moves the focus before the press itself
+            // arrives: the press accepts (and goes no further).  Should it
+            // not arrive, the loss of focus accepts all the same.
+            QTimer::singleShot(0, this, [this] {
+                if (IsEditing() && !hasFocus()) Accept();
+            });
+            return;
+        default:
+            Accept();
+    }
 }
 
 bool CSympthomEditView::eventFilter(QObject* watched, QEvent* event) {

@@ -428,6 +428,12 @@ void CSymptomListRenderer::PaintOverlay(QPainter& painter, const QRect&,
     painter.fillRect(visual.left(), underline, visual.width(), 1, HeaderText());
 }
 
+QRect CSymptomListRenderer::OverlayBox(DrawnItemId item) const {
+    if (BoxOf(item) == nullptr) return QRect();
+    const int row = m_rows.RowOfItem(static_cast<int>(item));
+    return QRect(0, m_rows.RowTop(row), m_width, m_rows.RowHeight(row));
+}
+
 const CSymptomListRenderer::Box* CSymptomListRenderer::BoxOf(DrawnItemId item) const {
     if (item < 0 || item >= static_cast<DrawnItemId>(m_boxes.size())) return nullptr;
     return &m_boxes[static_cast<std::size_t>(item)];

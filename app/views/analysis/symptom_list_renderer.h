@@ -71,6 +71,9 @@ public:
     QSize ContentSize() const override;
     void Paint(QPainter& painter, const QRect& area) override;
     void PaintOverlay(QPainter& painter, const QRect& area, const CDrawnOverlay& overlay) override;
+    // The whole line of the item: the selection frames the line, the marks'
+    // rings reach past their boxes.
+    QRect OverlayBox(DrawnItemId item) const override;
     DrawnItemId ItemAt(const QPoint& point) const override;
     void ItemsIn(const QRect& area, std::vector<DrawnItemId>* items) const override;
     QRect ItemBox(DrawnItemId item) const override;

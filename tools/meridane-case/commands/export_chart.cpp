@@ -47,7 +47,12 @@ int RunExportChart(const Invocation& invocation) {
     if (analysis == nullptr) return kExitFailure;
 
     // Fonts and painting need an application object; no display is used.
+    // Qt's notes about the session (no runtime folder, ...) are no concern of
+    // this command; its own errors are.
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) Fail(text.toStdString());
+    });
     int argc = 1;
     char name[] = "meridane-case";
     char* argv[] = {name, nullptr};

@@ -1,5 +1,6 @@
 #include "views/analysis/chart/chart_corner.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "plumbing/widgets/interface_fonts.h"
@@ -7,24 +8,38 @@
 
 namespace chart {
 
+namespace {
+
+// `text` in the 12-pixel caption face, made smaller (down to 9 pixels) when
+// it would not fit `box`'s width.
+void DrawCaption(QPainter& painter, const QRect& box, int flags, const QString& text) {
+    QFont font = CInterfaceFonts::Shared().Small12();
+    for (int pixels = font.pixelSize(); pixels > 9; --pixels) {
+        if (QFontMetrics(font).horizontalAdvance(text) <= box.width()) break;
+        font.setPixelSize(pixels - 1);
+    }
+    painter.setFont(font);
+    painter.drawText(box, flags, text);
+}
+
+}  // namespace
+
 QRect SortSelectorBox(int width, int height) {
     return QRect(5, 22, std::max(0, width - 10), height);
 }
 
 void PaintCorner(QPainter& painter, const QRect& box, const QString& sortCaption) {
     painter.fillRect(box, CornerBackground());
-    const QFont& small = CInterfaceFonts::Shared().Small12();
-    painter.setFont(small);
     painter.setPen(Caption());
     const int left = box.left() + 5;
     const int width = box.width() - 10;
-    painter.drawText(QRect(left, box.top() + 4, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                     Text("Sort by"));
+    DrawCaption(painter, QRect(left, box.top() + 4, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                Text("Sort by"));
     const int foot = box.top() + kTitleHeight - kRowHeight;
-    painter.drawText(QRect(left, foot, width, kRowHeight / 2), Qt::AlignLeft | Qt::AlignVCenter,
-                     Text("Remedy name"));
-    painter.drawText(QRect(box.left(), foot + kRowHeight / 2, box.width(), kRowHeight / 2),
-                     Qt::AlignCenter, Text("Count/Weight"));
+    DrawCaption(painter, QRect(left, foot, box.width() - 7, kRowHeight / 2),
+                Qt::AlignLeft | Qt::AlignVCenter, Text("Remedy name"));
+    DrawCaption(painter, QRect(box.left() + 2, foot + kRowHeight / 2, box.width() - 4, kRowHeight / 2),
+                Qt::AlignCenter, Text("Count/Weight"));
     if (sortCaption.isEmpty()) return;
     const QRect selector = SortSelectorBox(box.width(), 20).translated(box.topLeft());
     painter.save();

@@ -46,7 +46,9 @@ void CChartTitlesRenderer::PaintColumns(QPainter& painter, const CChartData& dat
     if (column0 >= column1) return;
     painter.setFont(CInterfaceFonts::Shared().Small12());
     painter.setPen(Caption());
-    QTextOption option(Qt::AlignCenter);
+    // Centred across the column and standing on the rule's side, so that
+    // short and long titles end at one line.
+    QTextOption option(Qt::AlignHCenter | Qt::AlignBottom);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     for (int c = column0; c < column1; ++c) {
         const CountedTopic& topic = data.Columns()[static_cast<std::size_t>(c)];
@@ -78,6 +80,10 @@ void CChartTitlesRenderer::PaintOverlay(QPainter& painter, const QRect&,
     painter.setPen(QPen(RemedyName(), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(PixelBox(ItemBox(overlay.hover).adjusted(-1, -1, 1, 1)), 4, 4);
+}
+
+QRect CChartTitlesRenderer::OverlayBox(DrawnItemId item) const {
+    return ItemBox(item).adjusted(-2, -2, 2, 2);
 }
 
 bool CChartTitlesRenderer::IsWeightItem(DrawnItemId item) const {

@@ -21,6 +21,8 @@ public:
     QSize ContentSize() const override;
     void Paint(QPainter& painter, const QRect& area) override;
     void PaintOverlay(QPainter& painter, const QRect& area, const CDrawnOverlay& overlay) override;
+    // A marker's ring reaches a pixel past its box.
+    QRect OverlayBox(DrawnItemId item) const override;
     DrawnItemId ItemAt(const QPoint& point) const override;
     void ItemsIn(const QRect& area, std::vector<DrawnItemId>* items) const override;
     QRect ItemBox(DrawnItemId item) const override;
