@@ -18,7 +18,13 @@ CSympthomSortView::CSympthomSortView(QWidget* parent) : QWidget(parent), m_list(
     setObjectName(QStringLiteral("SortSelector"));
     m_list->setObjectName(QStringLiteral("IDC_REMEDYS"));
     m_list->setProperty("controlId", IDC_REMEDYS);
-    m_list->setFont(CInterfaceFonts::Shared().Normal());
+    // The corner is 75 pixels wide: the list takes the small face to show its
+    // captions whole.
+    m_list->setFont(CInterfaceFonts::Shared().Small12());
+    m_list->setStyleSheet(QStringLiteral(
+        "QComboBox { padding: 1px 0px 1px 3px; border: 1px solid rgb(170,170,170);"
+        " border-radius: 2px; background: white; color: rgb(55,104,185); }"
+        "QComboBox::drop-down { width: 12px; border: none; }"));
     for (int sortType = kSortFactum; sortType <= kSortName; ++sortType)
         m_list->addItem(views::Localized(SortTypeCaption(sortType)), sortType);
     // The captions are translated already.

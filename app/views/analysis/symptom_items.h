@@ -47,7 +47,8 @@ public:
 
     QString m_text;  // "%s (%d rubrics)"
     QRect m_band;    // the header's band
-    QRect m_nameBox;
+    QRect m_nameBox;    // the name as drawn (clicks, the editor)
+    int m_textRoom = 0;  // what the name may take before the delete mark
     QRect m_weightBox;
     QRect m_deleteBox;  // empty for the first symptom
 
@@ -81,6 +82,7 @@ public:
     bool m_expanded = false;
     QString m_text;  // "%s (%d remedies)", or "No added rubrics"
     QRect m_textBox;
+    int m_textRoom = 0;
     QRect m_deleteBox;
     QRect m_includeBox;
     QRect m_expandBox;
@@ -103,6 +105,7 @@ public:
     QString m_title;
     QString m_passage;  // "... %s ...", only while expanded
     QRect m_titleBox;
+    int m_textRoom = 0;
     QRect m_deleteBox;
     QRect m_expandBox;
     QRect m_passageBox;

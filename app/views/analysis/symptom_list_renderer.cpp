@@ -147,7 +147,8 @@ int CSymptomListRenderer::LayoutSymptom(CSympthom& symptom, bool first, int top)
     const int deleteLeft = std::max(m_width - kDeleteRight, kNameLeft + 8);
     const int nameRoom = std::max(0, deleteLeft - 6 - kNameLeft);
     const int nameWidth =
-        std::min(nameRoom, QFontMetrics(CInterfaceFonts::Shared().Bold()).horizontalAdvance(item->m_text));
+        std::min(nameRoom, QFontMetrics(CInterfaceFonts::Shared().Bold()).horizontalAdvance(item->m_text) + 1);
+    item->m_textRoom = nameRoom;
     item->m_weightBox = MarkBox(9, top, kHeaderHeight, chart::kMarkerSize);
     item->m_nameBox = QRect(kNameLeft, top + 4, std::max(nameWidth, 24), kHeaderHeight - 7);
     m_rows.AddRow(top, kHeaderHeight);
@@ -199,9 +200,10 @@ int CSymptomListRenderer::LayoutRubric(CSympthom& symptom, int topicIndex, int t
     item->m_text = chart::Filled(chart::Text("%s (%d remedies)"),
                                  {path, QString::number(topic.m_remedies.size())});
     const int deleteLeft = std::max(m_width - kDeleteRight, kTextLeft + 8);
+    item->m_textRoom = std::max(0, deleteLeft - 6 - kTextLeft);
     const int textWidth =
-        std::min(std::max(0, deleteLeft - 6 - kTextLeft),
-                 QFontMetrics(CInterfaceFonts::Shared().Normal()).horizontalAdvance(item->m_text));
+        std::min(item->m_textRoom,
+                 QFontMetrics(CInterfaceFonts::Shared().Normal()).horizontalAdvance(item->m_text) + 1);
     item->m_expandBox = MarkBox(12, top, kLineHeight, kMarkSize);
     item->m_includeBox = MarkBox(30, top, kLineHeight, kMarkSize);
     item->m_textBox = QRect(kTextLeft, top, std::max(textWidth, 8), kLineHeight);
@@ -249,9 +251,10 @@ int CSymptomListRenderer::LayoutArticle(CSympthom& symptom, int topicIndex, int 
     item->m_expanded = topic.m_expander != 0;
     item->m_title = Decoded(analysis_window::ArticleCaption(topic));
     const int deleteLeft = std::max(m_width - kDeleteRight, kTextLeft + 8);
+    item->m_textRoom = std::max(0, deleteLeft - 6 - kTextLeft);
     const int titleWidth =
-        std::min(std::max(0, deleteLeft - 6 - kTextLeft),
-                 QFontMetrics(CInterfaceFonts::Shared().Normal()).horizontalAdvance(item->m_title));
+        std::min(item->m_textRoom,
+                 QFontMetrics(CInterfaceFonts::Shared().Normal()).horizontalAdvance(item->m_title) + 1);
     item->m_expandBox = MarkBox(12, top, kLineHeight, kMarkSize);
     item->m_titleBox = QRect(kTextLeft, top, std::max(titleWidth, 8), kLineHeight);
     item->m_deleteBox = MarkBox(deleteLeft, top, kLineHeight, kMarkSize);
@@ -313,11 +316,10 @@ void CSymptomListRenderer::PaintItem(QPainter& painter, const Item& item, const 
             chart::DrawWeightMarker(painter, symptom.m_weightBox, item.Symptom().m_weight);
             painter.setFont(fonts.Bold());
             painter.setPen(HeaderText());
-            const QRect text(kNameLeft, symptom.m_band.top(), symptom.m_nameBox.width(),
+            const QRect text(kNameLeft, symptom.m_band.top(), symptom.m_textRoom,
                              symptom.m_band.height());
             painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                             QFontMetrics(fonts.Bold()).elidedText(symptom.m_text, Qt::ElideRight,
-                                                                   text.width()));
+                             chart::Fitted(QFontMetrics(fonts.Bold()), symptom.m_text, text.width()));
             if (!symptom.m_deleteBox.isEmpty()) DrawDelete(painter, symptom.m_deleteBox, MarkColour());
             break;
         }
@@ -333,9 +335,10 @@ void CSymptomListRenderer::PaintItem(QPainter& painter, const Item& item, const 
             DrawInclude(painter, topic.m_includeBox, topic.m_counted);
             painter.setFont(fonts.Normal());
             painter.setPen(topic.m_counted ? Counted() : Excluded());
-            painter.drawText(topic.m_textBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                             QFontMetrics(fonts.Normal()).elidedText(topic.m_text, Qt::ElideRight,
-                                                                     topic.m_textBox.width()));
+            const QRect text(topic.m_textBox.left(), topic.m_textBox.top(), topic.m_textRoom,
+                             topic.m_textBox.height());
+            painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                             chart::Fitted(QFontMetrics(fonts.Normal()), topic.m_text, text.width()));
             DrawDelete(painter, topic.m_deleteBox, MarkColour());
             painter.setPen(Excluded());
             int grade = -1;
@@ -355,9 +358,10 @@ void CSymptomListRenderer::PaintItem(QPainter& painter, const Item& item, const 
             DrawExpander(painter, article.m_expandBox, article.m_expanded);
             painter.setFont(fonts.Normal());
             painter.setPen(HeaderText());
-            painter.drawText(article.m_titleBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                             QFontMetrics(fonts.Normal()).elidedText(
-                                 article.m_title, Qt::ElideRight, article.m_titleBox.width()));
+            const QRect title(article.m_titleBox.left(), article.m_titleBox.top(),
+                              article.m_textRoom, article.m_titleBox.height());
+            painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                             chart::Fitted(QFontMetrics(fonts.Normal()), article.m_title, title.width()));
             DrawDelete(painter, article.m_deleteBox, MarkColour());
             if (article.m_expanded) {
                 painter.setPen(Excluded());

@@ -89,8 +89,13 @@ void CChartGridRenderer::Paint(QPainter& painter, const QRect& area) {
                          Text("There isn't any repertory's topic for calculation"));
         return;
     }
-    PaintCells(painter, m_data, area.top() / kRowHeight, area.bottom() / kRowHeight + 1,
-               area.left() / kColumnWidth, area.right() / kColumnWidth + 1);
+    // The stripes of the odd rows run on past the last column.
+    const int row0 = std::max(0, area.top() / kRowHeight);
+    const int row1 = std::min(m_data.RowCount(), area.bottom() / kRowHeight + 1);
+    for (int r = row0; r < row1; ++r)
+        if (r % 2 == 1) painter.fillRect(area.left(), r * kRowHeight, area.width(), kRowHeight, OddRow());
+    PaintCells(painter, m_data, row0, row1, area.left() / kColumnWidth,
+               area.right() / kColumnWidth + 1);
 }
 
 void CChartGridRenderer::PaintOverlay(QPainter& painter, const QRect&,

@@ -77,7 +77,7 @@ void CChartRemediesRenderer::PaintRows(QPainter& painter, const CChartData& data
         const int top = r * kRowHeight;
         if (r % 2 == 1) painter.fillRect(0, top, width, kRowHeight, OddRow());
         const CItems& entry = data.Ranked()[static_cast<std::size_t>(r)];
-        const QString name = boldMetrics.elidedText(data.RemedyLabel(r), Qt::ElideRight, room);
+        const QString name = Fitted(boldMetrics, data.RemedyLabel(r), room);
         painter.setFont(bold);
         painter.setPen(RemedyName());
         painter.drawText(QRect(kNameLeft, top, room, kLineHeight),

@@ -138,8 +138,8 @@ std::vector<CChartSheet::HeaderItem> CChartSheet::LayoutSymptoms(int width, int 
         const QString format = Filled(Text("%s (%d rubrics)"),
                                       {Decoded(s->m_name), QString::number(s->m_topics.size())});
         const int room = std::max(40, width - kMarkerSize - 6);
-        const QString text = metrics.elidedText(format, Qt::ElideRight, room);
-        const int itemWidth = kMarkerSize + 6 + metrics.horizontalAdvance(text);
+        const QString text = Fitted(metrics, format, room);
+        const int itemWidth = kMarkerSize + 6 + metrics.horizontalAdvance(text) + 1;
         if (x > 0 && x + itemWidth > width) {
             x = 0;
             y += lineHeight;

@@ -1,5 +1,6 @@
 #include "views/analysis/chart/chart_style.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -47,6 +48,11 @@ QString RemedyLabel(const std::string& shortName) {
                        shortName[end - 1] == ' '))
         --end;
     return plumbing::DecodeCodePage(std::string_view(shortName).substr(0, end));
+}
+
+QString Fitted(const QFontMetrics& metrics, const QString& text, int width) {
+    if (metrics.horizontalAdvance(text) <= width) return text;
+    return metrics.elidedText(text, Qt::ElideRight, width);
 }
 
 QString Text(const char* text) {

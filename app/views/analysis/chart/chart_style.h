@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <string>
 
+class QFontMetrics;
 class QPainter;
 class QRect;
 
@@ -50,6 +51,10 @@ void DrawWeightMarker(QPainter& painter, const QRect& box, int weight);
 // A remedy abbreviation as the chart and the symptom list show it: trailing
 // '.', ',' and blanks removed, decoded from code page 1251.
 QString RemedyLabel(const std::string& shortName);
+
+// `text` as it fits `width` pixels in `metrics`: whole when it fits, else
+// elided at the right.
+QString Fitted(const QFontMetrics& metrics, const QString& text, int width);
 
 // `text` (an English literal) translated and decoded from code page 1251.
 QString Text(const char* text);
