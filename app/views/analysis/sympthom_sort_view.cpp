@@ -1,6 +1,7 @@
 #include "views/analysis/sympthom_sort_view.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPainter>
 
 #include "analysis/sort_type.h"
@@ -25,6 +26,11 @@ CSympthomSortView::CSympthomSortView(QWidget* parent) : QWidget(parent), m_list(
         "QComboBox { padding: 1px 0px 1px 3px; border: 1px solid rgb(170,170,170);"
         " border-radius: 2px; background: white; color: rgb(55,104,185); }"
         "QComboBox::drop-down { width: 12px; border: none; }"));
+    // The compact look has no arrow of its own: a small one marks the list.
+    m_arrow = new QLabel(QStringLiteral("\u25BE"), m_list);
+    m_arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_arrow->setStyleSheet(QStringLiteral("color: rgb(120,120,120); background: transparent;"));
+    m_arrow->setAlignment(Qt::AlignCenter);
     for (int sortType = kSortFactum; sortType <= kSortName; ++sortType)
         m_list->addItem(views::Localized(SortTypeCaption(sortType)), sortType);
     // The captions are translated already.
@@ -62,4 +68,5 @@ void CSympthomSortView::paintEvent(QPaintEvent*) {
 void CSympthomSortView::resizeEvent(QResizeEvent*) {
     const QRect box = chart::SortSelectorBox(width(), m_list->sizeHint().height());
     m_list->setGeometry(box);
+    m_arrow->setGeometry(box.width() - 13, 0, 12, box.height());
 }

@@ -10,6 +10,7 @@
 
 class CAnalysis;
 class QComboBox;
+class QLabel;
 
 class CSympthomSortView : public QWidget {
     Q_OBJECT
@@ -32,5 +33,6 @@ private:
 
     CAnalysis* m_analysis = nullptr;
     QComboBox* m_list;
+    QLabel* m_arrow;
     bool m_showing = false;
 };
