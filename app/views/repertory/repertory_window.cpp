@@ -37,12 +37,10 @@ void RegisterRepertoryWindow(CWindowHost& host) {
     host.Documents().AddTemplate(kRepertorySlot,
                                  views::MakePlaceholderTemplate("CRepertoryMultiDocTemplate"));
     CCommandRegistry& commands = host.Commands();
-    commands.SetHandler(ID_OPEN_REPERTORY_ORRESTAD, [&host] {
-        OpenConfigured(host, CProgramSettings::kRepertoryOrre);
-    });
-    commands.SetHandler(ID_OPEN_REPERTORY_HALDEN, [&host] {
-        OpenConfigured(host, CProgramSettings::kRepertoryHalden);
-    });
+    commands.SetHandler(ID_OPEN_REPERTORY_ORRESTAD,
+                        [&host] { OpenConfigured(host, CProgramSettings::kRepertoryOrre); });
+    commands.SetHandler(ID_OPEN_REPERTORY_HALDEN,
+                        [&host] { OpenConfigured(host, CProgramSettings::kRepertoryHalden); });
 }
 
 std::string GetSourceTitle(const Guid& source) {
