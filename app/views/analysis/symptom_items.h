@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -62,6 +63,7 @@ struct CSympthomView::CView_Remedy {
     int grade = 0;
     QString text;    // typeset by grade
     QRect box;
+    QStaticText glyphs;  // the text laid out in its grade's face
 };
 
 // A rubric (Data Type 1), or the placeholder of a symptom without topics

@@ -113,6 +113,10 @@ const CSymptomListRenderer::Word& CSymptomListRenderer::WordOf(int remedy, int g
     Word word;
     word.text = Typeset(chart::RemedyLabel(shortName), grade);
     word.width = QFontMetrics(GradeFont(grade)).horizontalAdvance(word.text);
+    word.glyphs = QStaticText(word.text);
+    word.glyphs.setTextFormat(Qt::PlainText);
+    word.glyphs.setPerformanceHint(QStaticText::AggressiveCaching);
+    word.glyphs.prepare(QTransform(), GradeFont(grade));
     return *m_words.insert(key, word);
 }
 
@@ -231,7 +235,8 @@ int CSymptomListRenderer::LayoutRubric(CSympthom& symptom, int topicIndex, int t
             }
             AddBox(x, word.width, BoxKind::Remedy, index, static_cast<int>(r));
             item->m_remedies.push_back({entry.m_remedy, entry.m_grade, word.text,
-                                        QRect(x, lineTop, word.width, kRemedyLineHeight)});
+                                        QRect(x, lineTop, word.width, kRemedyLineHeight),
+                                        word.glyphs});
             x += word.width + kRemedyGap;
         }
         bottom = lineTop + kRemedyLineHeight + 2;
@@ -342,14 +347,16 @@ void CSymptomListRenderer::PaintItem(QPainter& painter, const Item& item, const 
             DrawDelete(painter, topic.m_deleteBox, MarkColour());
             painter.setPen(Excluded());
             int grade = -1;
+            int lift = 0;
             for (const CSympthomView::CView_Remedy& remedy : topic.m_remedies) {
                 if (remedy.box.bottom() < area.top()) continue;
                 if (remedy.box.top() > area.bottom()) break;
                 if (remedy.grade != grade) {
                     grade = remedy.grade;
                     painter.setFont(GradeFont(grade));
+                    lift = (kRemedyLineHeight - QFontMetrics(GradeFont(grade)).height()) / 2;
                 }
-                painter.drawText(remedy.box, Qt::AlignLeft | Qt::AlignVCenter, remedy.text);
+                painter.drawStaticText(remedy.box.left(), remedy.box.top() + lift, remedy.glyphs);
             }
             break;
         }

@@ -14,6 +14,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QStaticText>
 #include <memory>
 #include <vector>
 
@@ -104,6 +105,7 @@ private:
     struct Word {
         QString text;
         int width = 0;
+        QStaticText glyphs;  // laid out once, drawn many times
     };
     const Word& WordOf(int remedy, int grade, const std::string& shortName);
     int AddBox(int left, int width, BoxKind kind, int item, int remedy = -1);

@@ -1,6 +1,9 @@
 #include "views/analysis/chart/chart_grid_renderer.h"
 
+#include <QHash>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 
 #include "plumbing/text/code_page.h"
@@ -9,6 +12,38 @@
 #include "views/analysis/chart/chart_style.h"
 
 using namespace chart;
+
+namespace {
+
+// The glyph of a grade as drawn on `painter`'s device, made once per grade
+// and pixel ratio: raster painting copies it instead of drawing a rounded
+// square per cell.
+const QPixmap& GlyphSprite(int grade, qreal ratio) {
+    static QHash<qint64, QPixmap> sprites;
+    const qint64 key = (static_cast<qint64>(grade) << 32) | qRound(ratio * 100);
+    auto found = sprites.find(key);
+    if (found != sprites.end()) return *found;
+    const int side = 2 * CChartGridRenderer::GlyphHalf(grade);
+    QPixmap sprite(qCeil(side * ratio), qCeil(side * ratio));
+    sprite.setDevicePixelRatio(ratio);
+    sprite.fill(Qt::transparent);
+    QPainter painter(&sprite);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(Net(), 1));
+    painter.setBrush(Glyph());
+    painter.drawRoundedRect(PixelBox(QRect(0, 0, side, side)), 2, 2);
+    painter.end();
+    return *sprites.insert(key, sprite);
+}
+
+// Copying sprites is exact only on a raster device without scaling.
+bool UsesSprites(const QPainter& painter) {
+    return painter.paintEngine() != nullptr &&
+           painter.paintEngine()->type() == QPaintEngine::Raster &&
+           painter.worldTransform().type() <= QTransform::TxTranslate;
+}
+
+}  // namespace
 
 CChartGridRenderer::CChartGridRenderer(CChartData& data) : m_data(data) {}
 
@@ -63,6 +98,20 @@ void CChartGridRenderer::PaintCells(QPainter& painter, const CChartData& data, i
     painter.setPen(Qt::NoPen);
     painter.setBrush(net);
     painter.drawRects(lines);
+    if (UsesSprites(painter)) {
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        for (int r = row0; r < row1; ++r) {
+            const int cy = r * kRowHeight + kRowHeight / 2;
+            for (int c = column0; c < column1; ++c) {
+                const int grade = matrix.Get(r, c);
+                const int half = GlyphHalf(grade);
+                if (half <= 0) continue;
+                const int cx = c * kColumnWidth + kColumnWidth / 2;
+                painter.drawPixmap(cx - half, cy - half, GlyphSprite(grade, ratio));
+            }
+        }
+        return;
+    }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(net, 1));
     painter.setBrush(Glyph());

@@ -52,12 +52,20 @@ void CChartRemediesRenderer::Layout(int width) {
     m_nameWidths.resize(static_cast<std::size_t>(rows));
     m_figureWidths.resize(static_cast<std::size_t>(rows));
     const int room = NameRoom(width);
+    // Names come back with every ranking, figures often: their widths are kept
+    // (a name by its text, figures by theirs and a mark no name has).
+    auto widthOf = [this](const QString& key, const QFontMetrics& metrics, const QString& text) {
+        auto found = m_widths.find(key);
+        if (found == m_widths.end()) found = m_widths.insert(key, metrics.horizontalAdvance(text));
+        return *found;
+    };
     for (int r = 0; r < rows; ++r) {
         const CItems& entry = m_data.Ranked()[static_cast<std::size_t>(r)];
-        m_nameWidths[static_cast<std::size_t>(r)] =
-            std::min(room, bold.horizontalAdvance(m_data.RemedyLabel(r)));
+        const QString& name = m_data.RemedyLabel(r);
+        const QString figures = FiguresText(entry.m_count, entry.m_weight);
+        m_nameWidths[static_cast<std::size_t>(r)] = std::min(room, widthOf(name, bold, name));
         m_figureWidths[static_cast<std::size_t>(r)] =
-            std::min(width, normal.horizontalAdvance(FiguresText(entry.m_count, entry.m_weight)));
+            std::min(width, widthOf(QLatin1Char('\x01') + figures, normal, figures));
     }
 }
 

@@ -9,6 +9,7 @@
 // remedy); their hint explains the ranking (ranking_hint.h).
 #pragma once
 
+#include <QHash>
 #include <vector>
 
 #include "plumbing/drawn/drawn_renderer.h"
@@ -51,4 +52,5 @@ private:
     int m_width = 0;
     std::vector<int> m_nameWidths;  // drawn width of each row's name
     std::vector<int> m_figureWidths;
+    QHash<QString, int> m_widths;  // of names and figures, kept across layouts
 };

@@ -26,8 +26,36 @@ QRect TitleBox(int column) {
 
 CChartTitlesRenderer::CChartTitlesRenderer(CChartData& data) : m_data(data) {}
 
+namespace {
+
+QTextOption TitleOption() {
+    // Centred across the column and standing on the rule's side, so that
+    // short and long titles end at one line.
+    QTextOption option(Qt::AlignHCenter | Qt::AlignBottom);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+}  // namespace
+
 void CChartTitlesRenderer::Layout(int) {
     m_data.Ensure();
+    if (m_titlesGeneration == m_data.Generation() && !m_titles.empty()) return;
+    m_titlesGeneration = m_data.Generation();
+    m_titles.clear();
+    m_titles.reserve(m_data.Columns().size());
+    const QFont& font = CInterfaceFonts::Shared().Small12();
+    QTextOption option = TitleOption();
+    option.setAlignment(Qt::AlignHCenter);
+    for (const CountedTopic& column : m_data.Columns()) {
+        QStaticText title(plumbing::DecodeCodePage(column.topic->m_title));
+        title.setTextFormat(Qt::PlainText);
+        title.setTextWidth(kColumnWidth - 2);
+        title.setTextOption(option);
+        title.setPerformanceHint(QStaticText::AggressiveCaching);
+        title.prepare(QTransform(), font);
+        m_titles.push_back(title);
+    }
 }
 
 QSize CChartTitlesRenderer::ContentSize() const {
@@ -40,22 +68,25 @@ QRect CChartTitlesRenderer::MarkerBox(const CChartData::SymptomSpan& span) {
 }
 
 void CChartTitlesRenderer::PaintColumns(QPainter& painter, const CChartData& data, int column0,
-                                        int column1) {
+                                        int column1, const std::vector<QStaticText>* titles) {
     column0 = std::max(column0, 0);
     column1 = std::min(column1, data.ColumnCount());
     if (column0 >= column1) return;
     painter.setFont(CInterfaceFonts::Shared().Small12());
     painter.setPen(Caption());
-    // Centred across the column and standing on the rule's side, so that
-    // short and long titles end at one line.
-    QTextOption option(Qt::AlignHCenter | Qt::AlignBottom);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const QTextOption option = TitleOption();
     for (int c = column0; c < column1; ++c) {
-        const CountedTopic& topic = data.Columns()[static_cast<std::size_t>(c)];
         const QRect box = TitleBox(c);
         painter.save();
         painter.setClipRect(box, Qt::IntersectClip);
-        painter.drawText(QRectF(box), plumbing::DecodeCodePage(topic.topic->m_title), option);
+        if (titles != nullptr && c < static_cast<int>(titles->size())) {
+            const QStaticText& title = (*titles)[static_cast<std::size_t>(c)];
+            const qreal top = std::max<qreal>(box.top(), box.bottom() + 1 - title.size().height());
+            painter.drawStaticText(QPointF(box.left(), top), title);
+        } else {
+            const CountedTopic& topic = data.Columns()[static_cast<std::size_t>(c)];
+            painter.drawText(QRectF(box), plumbing::DecodeCodePage(topic.topic->m_title), option);
+        }
         painter.restore();
     }
     // The rules and markers of the symptoms that have a column in range.
@@ -70,7 +101,8 @@ void CChartTitlesRenderer::PaintColumns(QPainter& painter, const CChartData& dat
 
 void CChartTitlesRenderer::Paint(QPainter& painter, const QRect& area) {
     painter.fillRect(area, CornerBackground());
-    PaintColumns(painter, m_data, area.left() / kColumnWidth, area.right() / kColumnWidth + 1);
+    PaintColumns(painter, m_data, area.left() / kColumnWidth, area.right() / kColumnWidth + 1,
+                 &m_titles);
 }
 
 void CChartTitlesRenderer::PaintOverlay(QPainter& painter, const QRect&,

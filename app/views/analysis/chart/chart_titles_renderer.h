@@ -10,6 +10,10 @@
 // "Symptom weight.\nClick to change.").
 #pragma once
 
+#include <QStaticText>
+#include <cstdint>
+#include <vector>
+
 #include "plumbing/drawn/drawn_renderer.h"
 #include "views/analysis/chart/chart_data.h"
 
@@ -40,8 +44,13 @@ public:
 
     // Paints the titles of columns [column0, column1) and the rules and
     // markers of their symptoms (the printed chart uses it too).
-    static void PaintColumns(QPainter& painter, const CChartData& data, int column0, int column1);
+    // `titles`, when given, holds every column's title laid out (the panes
+    // keep them from one paint to the next).
+    static void PaintColumns(QPainter& painter, const CChartData& data, int column0, int column1,
+                             const std::vector<QStaticText>* titles = nullptr);
 
 private:
     CChartData& m_data;
+    std::vector<QStaticText> m_titles;  // for the data's generation below
+    std::uint64_t m_titlesGeneration = 0;
 };
