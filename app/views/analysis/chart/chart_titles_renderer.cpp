@@ -47,14 +47,20 @@ void CChartTitlesRenderer::Layout(int) {
     const QFont& font = CInterfaceFonts::Shared().Small12();
     QTextOption option = TitleOption();
     option.setAlignment(Qt::AlignHCenter);
+    // A weight or an order changes no title: most come laid out already.
     for (const CountedTopic& column : m_data.Columns()) {
-        QStaticText title(plumbing::DecodeCodePage(column.topic->m_title));
-        title.setTextFormat(Qt::PlainText);
-        title.setTextWidth(kColumnWidth - 2);
-        title.setTextOption(option);
-        title.setPerformanceHint(QStaticText::AggressiveCaching);
-        title.prepare(QTransform(), font);
-        m_titles.push_back(title);
+        const QString text = plumbing::DecodeCodePage(column.topic->m_title);
+        auto found = m_laidOut.find(text);
+        if (found == m_laidOut.end()) {
+            QStaticText title(text);
+            title.setTextFormat(Qt::PlainText);
+            title.setTextWidth(kColumnWidth - 2);
+            title.setTextOption(option);
+            title.setPerformanceHint(QStaticText::AggressiveCaching);
+            title.prepare(QTransform(), font);
+            found = m_laidOut.insert(text, title);
+        }
+        m_titles.push_back(*found);
     }
 }
 

@@ -10,6 +10,7 @@
 // "Symptom weight.\nClick to change.").
 #pragma once
 
+#include <QHash>
 #include <QStaticText>
 #include <cstdint>
 #include <vector>
@@ -53,4 +54,5 @@ private:
     CChartData& m_data;
     std::vector<QStaticText> m_titles;  // for the data's generation below
     std::uint64_t m_titlesGeneration = 0;
+    QHash<QString, QStaticText> m_laidOut;  // titles by text, kept across rankings
 };
