@@ -27,7 +27,7 @@
 // same item gives ItemClicked (both over no item: ItemClicked with
 // kNoDrawnItem); a press and release over different items gives nothing.  A
 // double click gives ItemClicked for its first press and release, then
-// ItemDoubleClicked; its second release gives no click.  The right button and
+// ItemDoubleClicked (over an item); its second release gives no click.  The right button and
 // the Menu key give ContextMenuRequested.  The cursor is the hand over clickable
 // items; the renderer's hint for the item under the resting mouse shows in the
 // program's hint window (CSensorWnd), hidden on leaving, pressing, scrolling and
@@ -43,6 +43,8 @@
 #include <QAccessible>
 #include <QPixmap>
 #include <functional>
+#include <unordered_map>
+#include <vector>
 
 #include "plumbing/drawn/drawn_renderer.h"
 
@@ -156,18 +158,27 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    friend class CDrawnViewAccessible;
+
     void UpdateScrollBars();
-    void RebuildCache();
+    void RebuildCache(const QSize& size, qreal ratio);
     void SetHover(DrawnItemId item);
     void ScheduleHint();
+    void HideHint();
     bool HandleOwnKey(const QKeyEvent& event);
-    void AnnounceVisibleItems();
+    void ScrollBy(int dx, int dy);
+    void VisibleChanged();
+    // Accessibility: the visible items and their interfaces (drawn_accessible.cpp).
+    const std::vector<DrawnItemId>& VisibleItems();
+    QAccessibleInterface* ItemInterface(DrawnItemId item);
+    void ForgetItemInterfaces(bool all);
 
     CDrawnRenderer* m_renderer = nullptr;
     bool m_layoutDue = true;
     int m_layoutWidth = -1;
     QSize m_contentSize;
     QPixmap m_cache;
+    QSize m_cacheSize;  // in device-independent pixels
     bool m_cacheValid = false;
     QPoint m_cachePosition;
     CScrollStep m_verticalPage = CScrollStep::Share(1.0);
@@ -183,4 +194,9 @@ private:
     bool m_hints = true;
     int m_hintDelay = CSensorWnd::kHoverDelayMs;
     QAccessible::Role m_accessibleRole = QAccessible::List;
+    QPoint m_mouse;  // the last mouse position over the viewport
+    bool m_hoverDue = false;
+    std::vector<DrawnItemId> m_visibleItems;
+    bool m_visibleValid = false;
+    std::unordered_map<DrawnItemId, QAccessible::Id> m_itemInterfaces;
 };
