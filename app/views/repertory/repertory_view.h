@@ -87,6 +87,8 @@ Q_SIGNALS:
 
 protected:
     bool HandleKey(QKeyEvent& event) override;
+    // Tab is a key of the view, not a step of the focus chain.
+    bool focusNextPrevChild(bool next) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
