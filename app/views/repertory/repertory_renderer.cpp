@@ -249,8 +249,10 @@ void CRepertoryRenderer::PaintOverlay(QPainter& painter, const QRect& area,
         QRect box = m_rows.ItemBox(static_cast<int>(overlay.selected));
         const CTarget target = TargetOf(overlay.selected);
         // The heading's box holds its glyph; the mark covers the text only,
-        // and the blank that ends every text.
+        // without the blank that ends every text, so that it never touches
+        // the item behind it.
         if (target.remedy < 0) box.setLeft(Indent(*target.node) - 2);
+        box.setRight(box.right() - static_cast<int>(m_advance[static_cast<unsigned char>(' ')]) + 2);
         if (!box.intersects(area)) return;
         const QColor fill = overlay.focused ? kSelectedFocused : kSelectedUnfocused;
         const QColor text = overlay.focused ? QColor(Qt::white) : kInk;
