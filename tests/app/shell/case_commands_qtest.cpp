@@ -338,11 +338,11 @@ private Q_SLOTS:
         QCOMPARE(Frame()->windowTitle(), QStringLiteral("Meridane Suite [John Doe*]"));
     }
 
-    void commandsOfLaterWindowsAreDisabled() {
-        for (int id : {ID_OPEN_REPERTORY_ORRESTAD, ID_OPEN_REPERTORY_HALDEN, ID_OPEN_MATERIA_MEDICA,
-                       ID_SEARCH}) {
+    void windowCommandsAreBoundByTheirFolders() {
+        for (int id : {ID_OPEN_REPERTORY_ORRESTAD, ID_OPEN_REPERTORY_HALDEN, ID_OPEN_REPERTORY_LIST,
+                       ID_OPEN_MATERIA_MEDICA, ID_SEARCH}) {
             QVERIFY2(m_app->Commands().Action(id) != nullptr, "registered");
-            QVERIFY(!m_app->Commands().IsEnabled(id));
+            QVERIFY(m_app->Commands().IsEnabled(id));
         }
     }
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "model/events/event_client.h"
+#include "views/document_slots.h"
 #include "model/events/event_codes.h"
 #include "model/records/case.h"
 #include "plumbing/documents/doc_manager.h"
@@ -276,28 +277,28 @@ private Q_SLOTS:
         CCaseView* view = app.MainFrame()->CaseView();
         app.MainFrame()->show();
         QVERIFY(QTest::qWaitForWindowExposed(app.MainFrame()));
-        CDocManager& documents = *app.Documents();
+        CDocManager& documents = app.Documents();
 
         auto click = [view](int node) {
             QTest::mouseClick(view, Qt::LeftButton, {}, view->Renderer().At(node).Box().center());
         };
         click(0);
-        QCOMPARE(documents.Documents(CMeridaneApp::kPatientInfoSlot).size(), 1);
+        QCOMPARE(documents.Documents(kPatientInfoSlot).size(), 1);
         CDocument* card = documents.ActiveDocument();
         QVERIFY(card != nullptr);
         click(1);
-        QCOMPARE(documents.Documents(CMeridaneApp::kEpisodeSlot).size(), 1);
+        QCOMPARE(documents.Documents(kEpisodeSlot).size(), 1);
         CDocument* episode = documents.ActiveDocument();
         QVERIFY(episode != card);
         QCOMPARE(episode->Item(), static_cast<void*>(&app.CurrentCase()->GetFirstEpisode()));
         click(0);
-        QCOMPARE(documents.Documents(CMeridaneApp::kPatientInfoSlot).size(), 1);
+        QCOMPARE(documents.Documents(kPatientInfoSlot).size(), 1);
         QCOMPARE(documents.ActiveDocument(), card);
         click(3);
-        QCOMPARE(documents.Documents(CMeridaneApp::kPrescriptionSlot).size(), 1);
-        click(4);  // no analysis window yet
-        QCOMPARE(documents.Documents(CMeridaneApp::kAnalysisSlot).size(), 0);
-        QCOMPARE(documents.AllDocuments().size(), 3);
+        QCOMPARE(documents.Documents(kPrescriptionSlot).size(), 1);
+        click(4);
+        QCOMPARE(documents.Documents(kAnalysisSlot).size(), 1);
+        QCOMPARE(documents.AllDocuments().size(), 4);
 
         // New closes the windows of the case.
         QVERIFY(app.NewCase());

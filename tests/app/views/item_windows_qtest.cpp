@@ -26,10 +26,12 @@ private:
 
     CCase& Case() { return m_host->Case(); }
     CPatientInfo& Card() { return Case().GetPatientInfo(); }
-    CDocument* Open(int slot, void* item) {
+    template <class T>
+    CDocument* Open(int slot, T* item) {
         return m_windows->Manager().OpenOrActivate(slot, item);
     }
-    CPatientPadView* OpenPad(int slot, void* item) {
+    template <class T>
+    CPatientPadView* OpenPad(int slot, T* item) {
         return FirstView<CPatientPadView>(Open(slot, item));
     }
     CPrescriptionEditView* OpenPrescription(CPrescription* prescription) {
