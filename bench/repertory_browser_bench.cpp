@@ -37,8 +37,8 @@
 namespace {
 
 BenchDataSet g_set;
-std::string g_name;          // the repertory's GetName
-std::uint32_t g_deep = 0;    // a rubric at depth 7 (the root at 0)
+std::string g_name;        // the repertory's GetName
+std::uint32_t g_deep = 0;  // a rubric at depth 7 (the root at 0)
 int g_deepDepth = 0;
 
 struct Figures {
@@ -66,7 +66,8 @@ double Median(std::vector<double> values) {
 
 // The deepest rubric up to depth 7, first in tree order.
 void FindDeepRubric() {
-    Repertory* repertory = static_cast<Repertory*>(CorvelaInstance().FindDataSourceByName(g_name.c_str()));
+    Repertory* repertory =
+        static_cast<Repertory*>(CorvelaInstance().FindDataSourceByName(g_name.c_str()));
     struct Step {
         Topic* topic;
         int depth;
@@ -92,7 +93,8 @@ std::unique_ptr<CRepertoryPadView> OpenWindow(int width, int height) {
     pad->Bind(g_name);
     pad->show();
     // Painting needs the window on the (offscreen) screen.
-    for (int i = 0; i < 100 && (pad->windowHandle() == nullptr || !pad->windowHandle()->isExposed()); ++i)
+    for (int i = 0;
+         i < 100 && (pad->windowHandle() == nullptr || !pad->windowHandle()->isExposed()); ++i)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     pad->RubricView().viewport()->repaint();
     return pad;
@@ -166,7 +168,8 @@ void BM_ExpandedPaint(benchmark::State& state) {
     int index = 0;
     for (auto _ : state) {
         // Spread over the whole page.
-        const int top = static_cast<int>((static_cast<long long>(index++) * 7919 * 1080) % std::max(1, height - 1080));
+        const int top = static_cast<int>((static_cast<long long>(index++) * 7919 * 1080) %
+                                         std::max(1, height - 1080));
         const double start = CpuMilliseconds();
         QPainter painter(&image);
         painter.translate(0, -top);
@@ -240,7 +243,8 @@ void PrintSummary() {
     Line("everything expanded: 1920 x 1080 paint, median", Median(g.paint), "ms", 8);
     std::vector<double> paints = g.paint;
     std::sort(paints.begin(), paints.end());
-    if (!paints.empty()) Line("everything expanded: 1920 x 1080 paint, slowest", paints.back(), "ms", 8);
+    if (!paints.empty())
+        Line("everything expanded: 1920 x 1080 paint, slowest", paints.back(), "ms", 8);
     Line("everything expanded: one Down step, median", Median(g.step), "ms", 2);
     Line("search strip: Enter on \"pain\" to the first selection", Median(g.enter), "ms", 30);
     Line("search strip: F3", Median(g.next), "ms", 5);

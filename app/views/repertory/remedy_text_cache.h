@@ -16,10 +16,10 @@
 class CRemedyTextCache {
 public:
     struct CEntry {
-        QString text;             // "ACON. "
-        QStaticText drawn;        // the same, laid out for its face
+        QString text;       // "ACON. "
+        QStaticText drawn;  // the same, laid out for its face
         views::RemedyFace face = views::RemedyFace::kNormal;
-        int width = -1;           // -1 until made
+        int width = -1;  // -1 until made
     };
 
     // The faces remedies are printed in.

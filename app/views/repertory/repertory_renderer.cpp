@@ -50,8 +50,8 @@ CRepertoryRenderer::CRepertoryRenderer(const CInterfaceFonts& fonts)
     for (int byte = 32; byte < 256; ++byte)
         m_advance[byte] = static_cast<float>(
             exact.horizontalAdvance(QChar(plumbing::DecodeByte(static_cast<unsigned char>(byte)))));
-    const int height = std::max({m_normalMetrics.height(), m_boldMetrics.height(),
-                                 QFontMetrics(fonts.Italic()).height()});
+    const int height = std::max(
+        {m_normalMetrics.height(), m_boldMetrics.height(), QFontMetrics(fonts.Italic()).height()});
     m_lineHeight = height + 5;
     m_ascent = std::max(m_normalMetrics.ascent(), m_boldMetrics.ascent());
 }
@@ -86,8 +86,8 @@ CRepertoryRenderer::CHeadingParts CRepertoryRenderer::Heading(CTopicInfo& node) 
     const std::string head = split == std::string::npos
                                  ? m_headingFormat
                                  : Expand(m_headingFormat.substr(0, split + 2), text ? text : "");
-    const std::string tail = split == std::string::npos ? std::string()
-                                                        : m_headingFormat.substr(split + 2);
+    const std::string tail =
+        split == std::string::npos ? std::string() : m_headingFormat.substr(split + 2);
     parts.text = plumbing::DecodeCodePage(head);
     parts.counts = plumbing::DecodeCodePage(views::FormatTexts(
         tail, {std::to_string(node.ChildCount()), std::to_string(node.RemedyCount())}, true));
@@ -114,7 +114,8 @@ void CRepertoryRenderer::Measure(CTopicInfo& node) const {
         return sum;
     };
     const char* text = node.GetTopic()->GetText();
-    double width = advance(std::string_view(m_headingFormat).substr(0, std::min(split, m_headingFormat.size())));
+    double width = advance(
+        std::string_view(m_headingFormat).substr(0, std::min(split, m_headingFormat.size())));
     width += advance(text != nullptr ? text : "");
     node.m_textWidth = static_cast<int>(std::ceil(width));
     if (split != std::string::npos) {
@@ -169,7 +170,9 @@ void CRepertoryRenderer::Layout(int width) {
     m_size = QSize(m_rows.Right() + kRightMargin, m_rows.Bottom() + kBottomMargin);
 }
 
-QSize CRepertoryRenderer::ContentSize() const { return m_size; }
+QSize CRepertoryRenderer::ContentSize() const {
+    return m_size;
+}
 
 int CRepertoryRenderer::Baseline(int row) const {
     return m_rows.RowTop(row) + (m_lineHeight - m_normalMetrics.height()) / 2 + m_ascent;
@@ -207,8 +210,7 @@ void CRepertoryRenderer::PaintItem(QPainter& painter, int item, const QColor* co
         return;
     }
     const CTopicInfo::CRemedy& remedy = node.Remedies()[static_cast<std::size_t>(entry)];
-    const CRemedyTextCache::CEntry& form =
-        m_texts.Get(remedy.m_remedy, remedy.m_grade);
+    const CRemedyTextCache::CEntry& form = m_texts.Get(remedy.m_remedy, remedy.m_grade);
     const QFont& font = m_texts.Font(form.face);
     painter.setFont(font);
     painter.setPen(colour != nullptr ? *colour : kInk);
@@ -252,7 +254,8 @@ void CRepertoryRenderer::PaintOverlay(QPainter& painter, const QRect& area,
         // without the blank that ends every text, so that it never touches
         // the item behind it.
         if (target.remedy < 0) box.setLeft(Indent(*target.node) - 2);
-        box.setRight(box.right() - static_cast<int>(m_advance[static_cast<unsigned char>(' ')]) + 2);
+        box.setRight(box.right() - static_cast<int>(m_advance[static_cast<unsigned char>(' ')]) +
+                     2);
         if (!box.intersects(area)) return;
         const QColor fill = overlay.focused ? kSelectedFocused : kSelectedUnfocused;
         const QColor text = overlay.focused ? QColor(Qt::white) : kInk;
@@ -297,7 +300,8 @@ CHintText CRepertoryRenderer::ItemHint(DrawnItemId item) const {
 }
 
 DrawnItemId CRepertoryRenderer::ItemOf(const CTopicInfo* node, int remedy) const {
-    if (node == nullptr || node->m_layoutPass != m_pass || node->m_firstItem < 0) return kNoDrawnItem;
+    if (node == nullptr || node->m_layoutPass != m_pass || node->m_firstItem < 0)
+        return kNoDrawnItem;
     if (remedy < 0) return node->m_firstItem;
     if (!node->IsExpanded() || remedy >= node->RemedyCount()) return kNoDrawnItem;
     return node->m_firstItem + 1 + remedy;
@@ -305,7 +309,8 @@ DrawnItemId CRepertoryRenderer::ItemOf(const CTopicInfo* node, int remedy) const
 
 CRepertoryRenderer::CTarget CRepertoryRenderer::TargetOf(DrawnItemId item) const {
     if (item < 0 || item >= m_rows.ItemCount()) return {};
-    CTopicInfo* node = m_rowNodes[static_cast<std::size_t>(m_rows.RowOfItem(static_cast<int>(item)))];
+    CTopicInfo* node =
+        m_rowNodes[static_cast<std::size_t>(m_rows.RowOfItem(static_cast<int>(item)))];
     return {node, static_cast<int>(item) - node->m_firstItem - 1};
 }
 

@@ -108,9 +108,9 @@ private:
     QFontMetrics m_normalMetrics;
     QFontMetrics m_boldMetrics;
     std::array<float, 256> m_advance{};  // normal face, per code page 1251 byte
-    mutable CRemedyTextCache m_texts;  // filled as forms are first drawn
-    std::string m_headingFormat;  // "%s [ t: %d, rem: %d ]: ", translated
-    std::string m_rootFormat;     // "%s of %s", translated
+    mutable CRemedyTextCache m_texts;    // filled as forms are first drawn
+    std::string m_headingFormat;         // "%s [ t: %d, rem: %d ]: ", translated
+    std::string m_rootFormat;            // "%s of %s", translated
 
     CRepertoryView::CTopicInfo* m_root = nullptr;
     Repertory* m_repertory = nullptr;

@@ -28,8 +28,8 @@ Topic* FindByPath(Repertory& repertory, std::initializer_list<const char*> path)
         for (int i = 0; topic != nullptr && i < topic->GetChildCount() && next == nullptr; ++i) {
             Topic* child = topic->GetChild(i);
             const char* text = child != nullptr ? child->GetText() : nullptr;
-            if (text != nullptr && plumbing::DecodeCodePage(text).compare(
-                                       QLatin1String(step), Qt::CaseInsensitive) == 0)
+            if (text != nullptr && plumbing::DecodeCodePage(text).compare(QLatin1String(step),
+                                                                          Qt::CaseInsensitive) == 0)
                 next = child;
         }
         topic = next;

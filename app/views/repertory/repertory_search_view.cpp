@@ -69,9 +69,13 @@ void CRepertorySearchView::SetRepertory(const Guid& source) {
     m_edit->SetScope(kScopeRepertories, source);
 }
 
-QString CRepertorySearchView::Status() const { return m_status->text(); }
+QString CRepertorySearchView::Status() const {
+    return m_status->text();
+}
 
-QString CRepertorySearchView::Hint() const { return m_hint->text(); }
+QString CRepertorySearchView::Hint() const {
+    return m_hint->text();
+}
 
 bool CRepertorySearchView::OnEditKey(const QKeyEvent& event) {
     // Any key but the strip's own stops a running search, and then does
@@ -151,6 +155,6 @@ void CRepertorySearchView::ShowStatus() {
     const std::string text = m_search.IsRunning() ? m_search.Text() : m_edit->QueryBytes();
     const std::string position = std::to_string(m_search.Position() + 1);
     const std::string count = std::to_string(m_search.Count());
-    m_status->setText(plumbing::DecodeCodePage(views::FormatTexts(
-        Localize("%s (%d{ of }%d)", 0), {text, position, count}, true)));
+    m_status->setText(plumbing::DecodeCodePage(
+        views::FormatTexts(Localize("%s (%d{ of }%d)", 0), {text, position, count}, true)));
 }

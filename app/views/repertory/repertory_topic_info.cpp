@@ -47,8 +47,8 @@ const std::vector<CTopicInfo::CRemedy>& CTopicInfo::Remedies() {
         m_remedies.reserve(static_cast<std::size_t>(m_remedyCount));
         for (int i = 0; i < m_remedyCount; ++i) {
             const int grade = m_topic->GetGrade(i);
-            m_remedies.push_back(
-                CRemedy{m_topic->GetRemedy(i), static_cast<std::uint8_t>(std::clamp(grade, 0, 255))});
+            m_remedies.push_back(CRemedy{m_topic->GetRemedy(i),
+                                         static_cast<std::uint8_t>(std::clamp(grade, 0, 255))});
         }
     }
     return m_remedies;
@@ -63,9 +63,10 @@ CTopicInfo* CTopicInfo::Find(std::uint32_t id) {
         if (wanted < here) return nullptr;
         std::vector<CTopicInfo>& children = node->Children();
         // The last child numbered at or before the rubric holds it, if any does.
-        auto after = std::upper_bound(
-            children.begin(), children.end(), wanted,
-            [](std::uint32_t number, const CTopicInfo& child) { return number < ItemNumber(child.m_id); });
+        auto after = std::upper_bound(children.begin(), children.end(), wanted,
+                                      [](std::uint32_t number, const CTopicInfo& child) {
+                                          return number < ItemNumber(child.m_id);
+                                      });
         if (after == children.begin()) return nullptr;
         node = &*(after - 1);
     }

@@ -66,9 +66,9 @@ public:
     void ExpandAll();
 
     // Kept by the renderer (repertory_renderer.h).
-    int m_headingWidth = -1;  // whole heading, pixels; -1 until measured
-    int m_textWidth = -1;     // the part before the counts
-    int m_firstItem = -1;     // the heading's item in the last layout
+    int m_headingWidth = -1;         // whole heading, pixels; -1 until measured
+    int m_textWidth = -1;            // the part before the counts
+    int m_firstItem = -1;            // the heading's item in the last layout
     std::uint32_t m_layoutPass = 0;  // the layout that placed it; 0: never
 
 private:

@@ -191,7 +191,9 @@ bool CRepertoryView::HandleKey(QKeyEvent& event) {
     return false;
 }
 
-bool CRepertoryView::focusNextPrevChild(bool) { return false; }
+bool CRepertoryView::focusNextPrevChild(bool) {
+    return false;
+}
 
 void CRepertoryView::keyReleaseEvent(QKeyEvent* event) {
     // Alt pressed and released alone opens the menu; Alt with another key

@@ -106,6 +106,6 @@ private:
     CTopicInfo* m_selected = nullptr;
     int m_selectedRemedy = -1;
     add_to::MenuRunner m_menuRunner;
-    QPoint m_releasePoint;   // content coordinates of the last release
+    QPoint m_releasePoint;    // content coordinates of the last release
     bool m_altAlone = false;  // Alt pressed, no other key since
 };

@@ -73,12 +73,10 @@ std::unique_ptr<CDocTemplate> MakeRepertoryTemplate() {
 void RegisterRepertoryWindow(CWindowHost& host) {
     host.Documents().AddTemplate(kRepertorySlot, MakeRepertoryTemplate());
     CCommandRegistry& commands = host.Commands();
-    commands.SetHandler(ID_OPEN_REPERTORY_ORRESTAD, [&host] {
-        OpenConfigured(host, CProgramSettings::kRepertoryOrre);
-    });
-    commands.SetHandler(ID_OPEN_REPERTORY_HALDEN, [&host] {
-        OpenConfigured(host, CProgramSettings::kRepertoryHalden);
-    });
+    commands.SetHandler(ID_OPEN_REPERTORY_ORRESTAD,
+                        [&host] { OpenConfigured(host, CProgramSettings::kRepertoryOrre); });
+    commands.SetHandler(ID_OPEN_REPERTORY_HALDEN,
+                        [&host] { OpenConfigured(host, CProgramSettings::kRepertoryHalden); });
     commands.SetHandler(ID_OPEN_REPERTORY_LIST, [] { ShowRepertoriesMenu(); });
 }
 

@@ -50,12 +50,15 @@ private Q_SLOTS:
         CRepertoryRenderer& page = view.Renderer();
         QCOMPARE(page.HeadingText(*anxiety), QStringLiteral("ANXIETY [ t: 116, rem: 203 ]: "));
         QCOMPARE(page.HeadingText(*view.Root()),
-                 QStringLiteral("Kent - Repertory of the Homoeopathic Materia Medica of James Tyler Kent"));
+                 QStringLiteral(
+                     "Kent - Repertory of the Homoeopathic Materia Medica of James Tyler Kent"));
         // Kent prints three grades: 3 bold capitalised, 2 italic, 1 lower case.
         int seen[4] = {};
         for (int entry = 0; entry < anxiety->RemedyCount(); ++entry) {
-            const CTopicInfo::CRemedy& remedy = anxiety->Remedies()[static_cast<std::size_t>(entry)];
-            const CRemedyTextCache::CEntry& form = page.Texts().Get(remedy.m_remedy, remedy.m_grade);
+            const CTopicInfo::CRemedy& remedy =
+                anxiety->Remedies()[static_cast<std::size_t>(entry)];
+            const CRemedyTextCache::CEntry& form =
+                page.Texts().Get(remedy.m_remedy, remedy.m_grade);
             QVERIFY(remedy.m_grade >= 1 && remedy.m_grade <= 3);
             ++seen[remedy.m_grade];
             QCOMPARE(form.face, views::FaceOfGrade(remedy.m_grade));
@@ -86,7 +89,8 @@ private Q_SLOTS:
         QCOMPARE(view.Renderer().ItemCount(), 65625 + 447776);
         QTest::keyClick(&view, Qt::Key_End);
         QCOMPARE(view.SelectedNode(), view.Renderer().LastNode());
-        QVERIFY(view.VisibleContent().contains(view.Renderer().ItemBox(view.SelectedItem()).topLeft()));
+        QVERIFY(
+            view.VisibleContent().contains(view.Renderer().ItemBox(view.SelectedItem()).topLeft()));
     }
 };
 

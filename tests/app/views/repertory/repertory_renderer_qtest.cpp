@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <QTest>
 
+#include "demo_home.h"
 #include "plumbing/widgets/interface_fonts.h"
 #include "repertory_test_support.h"
-#include "demo_home.h"
 #include "views/repertory/repertory_renderer.h"
 #include "views/repertory/repertory_topic_info.h"
 
@@ -25,7 +25,8 @@ QFont TestFont() {
 }
 
 // The node of the rubric at `path`, made on the way.
-CTopicInfo* NodeOf(CTopicInfo& root, Repertory& repertory, std::initializer_list<const char*> path) {
+CTopicInfo* NodeOf(CTopicInfo& root, Repertory& repertory,
+                   std::initializer_list<const char*> path) {
     Topic* topic = Rubric(repertory, path);
     return topic != nullptr ? root.Find(topic->GetId()) : nullptr;
 }
@@ -66,8 +67,8 @@ private Q_SLOTS:
         QVERIFY(!mind.IsExpanded());
         QVERIFY(!mind.ChildrenMade());
         // Finding a deep rubric makes its path, and nothing beside it.
-        CTopicInfo* waking = NodeOf(*m_root, *m_repertory, {"Head", "Pain", "forehead", "right",
-                                                          "morning", "waking, on"});
+        CTopicInfo* waking = NodeOf(*m_root, *m_repertory,
+                                    {"Head", "Pain", "forehead", "right", "morning", "waking, on"});
         QVERIFY(waking != nullptr);
         QCOMPARE(waking->Level(), 7);
         QVERIFY(!mind.ChildrenMade());
@@ -76,7 +77,8 @@ private Q_SLOTS:
     }
 
     void headingTexts() {
-        QCOMPARE(m_page->HeadingText(*m_root), QStringLiteral("Browser Test Repertory of the test team"));
+        QCOMPARE(m_page->HeadingText(*m_root),
+                 QStringLiteral("Browser Test Repertory of the test team"));
         CTopicInfo* anxiety = NodeOf(*m_root, *m_repertory, {"Mind", "Anxiety"});
         QCOMPARE(m_page->HeadingText(*anxiety), QStringLiteral("Anxiety [ t: 3, rem: 12 ]: "));
         CTopicInfo* sleep = NodeOf(*m_root, *m_repertory, {"Sleep"});
@@ -139,13 +141,16 @@ private Q_SLOTS:
         m_page->Layout(width);
         const CDrawnRows& rows = m_page->Rows();
         const DrawnItemId heading = m_page->ItemOf(anxiety);
-        const int indent = CRepertoryRenderer::kLeftMargin + 2 * CRepertoryRenderer::kIndentPerLevel;
+        const int indent =
+            CRepertoryRenderer::kLeftMargin + 2 * CRepertoryRenderer::kIndentPerLevel;
         int previousRow = rows.RowOfItem(static_cast<int>(heading));
         int wrapped = 0;
         for (int entry = 0; entry < anxiety->RemedyCount(); ++entry) {
             const int item = static_cast<int>(m_page->ItemOf(anxiety, entry));
-            const CTopicInfo::CRemedy& remedy = anxiety->Remedies()[static_cast<std::size_t>(entry)];
-            const CRemedyTextCache::CEntry& form = m_page->Texts().Get(remedy.m_remedy, remedy.m_grade);
+            const CTopicInfo::CRemedy& remedy =
+                anxiety->Remedies()[static_cast<std::size_t>(entry)];
+            const CRemedyTextCache::CEntry& form =
+                m_page->Texts().Get(remedy.m_remedy, remedy.m_grade);
             QCOMPARE(rows.ItemRight(item) - rows.ItemLeft(item),
                      QFontMetrics(m_page->Texts().Font(form.face)).horizontalAdvance(form.text));
             const int row = rows.RowOfItem(item);
@@ -177,7 +182,8 @@ private Q_SLOTS:
             QVERIFY(target.IsValid());
             QCOMPARE(m_page->ItemOf(target.node, target.remedy), DrawnItemId{item});
             if (target.remedy < 0) {
-                if (previous != nullptr) QVERIFY(ItemNumber(target.node->Id()) > ItemNumber(previous->Id()));
+                if (previous != nullptr)
+                    QVERIFY(ItemNumber(target.node->Id()) > ItemNumber(previous->Id()));
                 previous = target.node;
             }
             const QRect box = m_page->ItemBox(item);
@@ -226,7 +232,8 @@ private Q_SLOTS:
         const QRect box = m_page->ItemBox(item);
         QVERIFY(m_page->OnGlyph(item, QPoint(box.left() + 3, box.center().y())));
         QVERIFY(!m_page->OnGlyph(item, QPoint(box.right() - 3, box.center().y())));
-        QVERIFY(!m_page->OnGlyph(m_page->ItemOf(m_root.get()), QPoint(CRepertoryRenderer::kLeftMargin, 10)));
+        QVERIFY(!m_page->OnGlyph(m_page->ItemOf(m_root.get()),
+                                 QPoint(CRepertoryRenderer::kLeftMargin, 10)));
         QVERIFY(m_page->ItemHint(item).Empty());
         CTopicInfo* anxiety = Shown(*m_root, *m_repertory, {"Mind", "Anxiety"});
         m_page->Layout(600);

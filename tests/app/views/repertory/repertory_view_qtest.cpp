@@ -43,7 +43,8 @@ public:
     FakeWindowHost() : m_documents(&m_area) {
         m_area.resize(1000, 700);
         m_area.show();
-        for (int id : {ID_OPEN_REPERTORY_ORRESTAD, ID_OPEN_REPERTORY_HALDEN, ID_OPEN_REPERTORY_LIST})
+        for (int id :
+             {ID_OPEN_REPERTORY_ORRESTAD, ID_OPEN_REPERTORY_HALDEN, ID_OPEN_REPERTORY_LIST})
             m_commands.Register(id, QString::number(id));
         RegisterRepertoryWindow(*this);
         SetCurrent(this);
@@ -187,7 +188,8 @@ private Q_SLOTS:
     }
 
     void openingAtARubricExpandsItsPath() {
-        Topic* waking = Rubric(*m_test, {"Head", "Pain", "forehead", "right", "morning", "waking, on"});
+        Topic* waking =
+            Rubric(*m_test, {"Head", "Pain", "forehead", "right", "morning", "waking, on"});
         QVERIFY(waking != nullptr);
         QCOMPARE(OpenRepertoryDocument(views_test::BrowserTestRepertory(),
                                        static_cast<std::int32_t>(waking->GetId())),
@@ -196,7 +198,8 @@ private Q_SLOTS:
         QVERIFY(node != nullptr);
         QCOMPARE(node->GetTopic(), waking);
         QCOMPARE(node->Level(), 7);
-        for (CTopicInfo* step = node; step != nullptr; step = step->Parent()) QVERIFY(step->IsExpanded());
+        for (CTopicInfo* step = node; step != nullptr; step = step->Parent())
+            QVERIFY(step->IsExpanded());
         // In view.
         const QRect box = m_view->Renderer().ItemBox(m_view->SelectedItem());
         QVERIFY(m_view->VisibleContent().contains(box.topLeft()));
@@ -310,12 +313,14 @@ private Q_SLOTS:
     }
 
     void searchStrip() {
-        CRepertoryPadView* pad = PadOf(OpenRepertoryDocument(views_test::DemoEnglishRepertory(), -1));
+        CRepertoryPadView* pad =
+            PadOf(OpenRepertoryDocument(views_test::DemoEnglishRepertory(), -1));
         CRepertorySearchView& strip = pad->SearchView();
         CRepertoryView& view = pad->RubricView();
         int beeps = 0;
         strip.SetBeeper([&beeps] { ++beeps; });
-        QCOMPARE(strip.Hint(), QStringLiteral("[Enter] - start search, [F3] - find next, [Tab] - jump to repertory and back, [Esc] - stop search"));
+        QCOMPARE(strip.Hint(), QStringLiteral("[Enter] - start search, [F3] - find next, [Tab] - "
+                                              "jump to repertory and back, [Esc] - stop search"));
         QCOMPARE(strip.height(), CRepertorySearchView::kHeight);
 
         CQueryBox& edit = strip.Edit();
