@@ -423,6 +423,15 @@ private Q_SLOTS:
         QCOMPARE(m_host->m_status.back(), QStringLiteral("The rubric is already in this analysis"));
         QVERIFY(!fear->IsExpanded());  // Ctrl+Enter does not toggle
 
+        // "Add to a new sympthom" of that analysis.
+        chooser.label = QStringLiteral("Add to a new sympthom");
+        m_view->Select(Node({"Mind", "Anxiety", "night"}));
+        Key(Qt::Key_Menu);
+        CSympthom* fresh = analysis->GetFirstSymptom().GetNext();
+        QVERIFY(fresh != nullptr);
+        QCOMPARE(fresh->m_name, std::string("Unknown Symptom"));
+        QCOMPARE(fresh->m_topics.size(), std::size_t{1});
+
         // "Add to New Analysis" from the menu key.
         chooser.label = QStringLiteral("Add to New Analysis");
         m_view->Select(Node({"Head", "Pain"}));
