@@ -59,6 +59,10 @@ CRepertorySearchView::CRepertorySearchView(CRepertoryView& rubrics, QWidget* par
     connect(m_edit, &CQueryBox::Escaped, this, &CRepertorySearchView::StopSearch);
     connect(m_edit, &CQueryBox::TabPressed, this, [this](bool) { Q_EMIT FocusRubrics(); });
     m_edit->SetKeyHandler([this](QKeyEvent& event) { return OnEditKey(event); });
+    // A text changed without a key (pasted with the mouse) ends the search too.
+    connect(m_edit, &CQueryBox::QueryEdited, this, [this] {
+        if (m_search.IsRunning() && m_edit->QueryBytes() != m_search.Text()) StopSearch();
+    });
 }
 
 CRepertorySearchView::~CRepertorySearchView() = default;

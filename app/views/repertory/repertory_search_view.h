@@ -11,7 +11,8 @@
 //                              again, with a beep
 //   F4                         the previous hit; at the first one a beep
 //   Tab                        FocusRubrics (the pad focuses the rubric view)
-//   Esc, any other key         stops the search (the status goes)
+//   Esc, any other key         stops the search (the status goes); so
+//                              does a text changed without a key
 // While a search runs the status reads "%s (%d{ of }%d)": the query, the
 // hit shown (from 1) and the number of hits.  A search without hits leaves
 // the selection alone.

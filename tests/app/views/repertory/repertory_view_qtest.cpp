@@ -377,6 +377,12 @@ private Q_SLOTS:
         QVERIFY(!search.IsRunning());
         QCOMPARE(edit.Text(), QStringLiteral("anxi"));
 
+        // So does a text changed without a key.
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QVERIFY(search.IsRunning());
+        edit.SetText(QStringLiteral("anxiety"));
+        QVERIFY(!search.IsRunning());
+
         // Nothing found: the selection stays.
         CTopicInfo* before = view.SelectedNode();
         edit.SetText(QStringLiteral("xyzzyq"));
