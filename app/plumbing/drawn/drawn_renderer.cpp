@@ -11,3 +11,7 @@ bool CDrawnRenderer::IsClickable(DrawnItemId) const {
 CHintText CDrawnRenderer::ItemHint(DrawnItemId) const {
     return {};
 }
+
+QRect CDrawnRenderer::OverlayBox(DrawnItemId item) const {
+    return ItemBox(item);
+}

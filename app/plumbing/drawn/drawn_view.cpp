@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "plumbing/drawn/drawn_accessible.h"
 
@@ -102,7 +104,8 @@ void CDrawnView::UpdateScrollBars() {
     horizontal->setPageStep(m_horizontalPage.For(visible.width()));
     horizontal->setSingleStep(m_horizontalLine.For(visible.width()));
     // The scroll area shows or hides its bars for new ranges in a queued call;
-    // make it now, so that the viewport has its final width before a layout.
+    // make it now, so that the viewport has its final width before a layout
+    // (and a renderer is not laid out twice for one change).
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
@@ -173,9 +176,15 @@ DrawnItemId CDrawnView::ItemAt(const QPoint& viewportPoint) {
 
 void CDrawnView::SetSelectedItem(DrawnItemId item) {
     if (item == m_selected) return;
+    UpdateMarks(m_selected);
     m_selected = item;
-    UpdateOverlay();
-    if (QAccessible::isActive()) VisibleChanged();
+    UpdateMarks(m_selected);
+}
+
+void CDrawnView::UpdateMarks(DrawnItemId item) {
+    if (item == kNoDrawnItem || m_renderer == nullptr || m_layoutDue) return;
+    const QRect box = ToViewport(m_renderer->OverlayBox(item)) & viewport()->rect();
+    if (!box.isEmpty()) viewport()->update(box);
 }
 
 void CDrawnView::ClickItem(DrawnItemId item, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
@@ -211,24 +220,41 @@ void CDrawnView::scrollContentsBy(int, int) {
 }
 
 void CDrawnView::RebuildCache(const QSize& size, qreal ratio) {
-    const QSize pixels(static_cast<int>(std::ceil(size.width() * ratio)),
-                       static_cast<int>(std::ceil(size.height() * ratio)));
-    if (m_cache.size() != pixels) m_cache = QPixmap(pixels);
-    m_cache.setDevicePixelRatio(ratio);
-    m_cacheSize = size;
     const QPoint position = ScrollPosition();
-    const QRect area(position, size);
-    QPainter painter(&m_cache);
-    if (m_renderer == nullptr) {
-        painter.fillRect(QRect(QPoint(0, 0), size), palette().base());
+    const QPoint shift = m_cachePosition - position;  // where the cached content moves
+    const QPointF pixelShift = QPointF(shift) * ratio;
+    // A scroll by less than the viewport keeps what stays in view: the cache
+    // moves (by whole device pixels only) and the renderer paints what came in.
+    const bool keep = m_cacheValid && m_cacheSize == size && m_cache.devicePixelRatio() == ratio &&
+                      std::abs(shift.x()) < size.width() && std::abs(shift.y()) < size.height() &&
+                      pixelShift == pixelShift.toPoint();
+    QRegion exposed(QRect(QPoint(0, 0), size));
+    if (keep) {
+        m_cache.scroll(pixelShift.toPoint().x(), pixelShift.toPoint().y(), m_cache.rect());
+        exposed -= QRect(shift, size);
     } else {
+        const QSize pixels(static_cast<int>(std::ceil(size.width() * ratio)),
+                           static_cast<int>(std::ceil(size.height() * ratio)));
+        if (m_cache.size() != pixels) m_cache = QPixmap(pixels);
+        m_cache.setDevicePixelRatio(ratio);
+        m_cacheSize = size;
+    }
+    m_cacheValid = true;
+    m_cachePosition = position;
+    QPainter painter(&m_cache);
+    for (const QRect& strip : exposed) {
+        if (m_renderer == nullptr) {
+            painter.fillRect(strip, palette().base());
+            continue;
+        }
+        const QRect area = strip.translated(position);
+        painter.save();
         painter.translate(-position);
         painter.setClipRect(area);
         m_renderer->Paint(painter, area);
+        painter.restore();
     }
     painter.end();
-    m_cacheValid = true;
-    m_cachePosition = position;
     // A renderer that lays out as it paints may have found more content.
     if (m_renderer != nullptr && m_renderer->ContentSize() != m_contentSize) {
         m_contentSize = m_renderer->ContentSize();
@@ -236,7 +262,7 @@ void CDrawnView::RebuildCache(const QSize& size, qreal ratio) {
     }
 }
 
-void CDrawnView::paintEvent(QPaintEvent*) {
+void CDrawnView::paintEvent(QPaintEvent* event) {
     EnsureLayout();
     if (m_hoverDue) {
         m_hoverDue = false;
@@ -248,12 +274,13 @@ void CDrawnView::paintEvent(QPaintEvent*) {
         m_cacheSize != size)
         RebuildCache(size, ratio);
 
+    // Only the part asked for (where marks changed) is copied and marked.
+    const QRect part = event->rect() & QRect(QPoint(0, 0), size);
     QPainter painter(viewport());
-    painter.drawPixmap(0, 0, m_cache);
+    painter.drawPixmap(part.topLeft(), m_cache, QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
     if (m_renderer == nullptr) return;
-    const QPoint position = m_cachePosition;
-    const QRect area(position, size);
-    painter.translate(-position);
+    const QRect area = part.translated(m_cachePosition);
+    painter.translate(-m_cachePosition);
     painter.setClipRect(area);
     CDrawnOverlay overlay;
     overlay.hover = m_hover;

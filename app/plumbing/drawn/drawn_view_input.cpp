@@ -10,12 +10,13 @@
 
 void CDrawnView::SetHover(DrawnItemId item) {
     if (item == m_hover) return;
+    UpdateMarks(m_hover);
     m_hover = item;
+    UpdateMarks(m_hover);
     if (item != kNoDrawnItem && m_renderer != nullptr && m_renderer->IsClickable(item))
         viewport()->setCursor(Qt::PointingHandCursor);
     else
         viewport()->unsetCursor();
-    viewport()->update();
     ScheduleHint();
     Q_EMIT HoverChanged(item);
 }
@@ -51,7 +52,7 @@ void CDrawnView::mousePressEvent(QMouseEvent* event) {
     m_pressed = ItemAt(m_mouse);
     SetHover(m_pressed);
     HideHint();  // a press ends hints until the mouse moves to another item
-    viewport()->update();
+    UpdateMarks(m_pressed);
 }
 
 void CDrawnView::mouseReleaseEvent(QMouseEvent* event) {
@@ -59,7 +60,7 @@ void CDrawnView::mouseReleaseEvent(QMouseEvent* event) {
     m_pressActive = false;
     const DrawnItemId pressed = m_pressed;
     m_pressed = kNoDrawnItem;
-    viewport()->update();
+    UpdateMarks(pressed);
     if (ItemAt(event->position().toPoint()) == pressed)
         ClickItem(pressed, event->button(), event->modifiers());
 }

@@ -28,7 +28,7 @@ void CScrollLink::Add(QAbstractScrollArea* pane, BarMode mode) {
     if (pane == nullptr) return;
     for (const Pane& linked : m_panes)
         if (linked.pane == pane) return;
-    m_panes.push_back({pane, {}});
+    m_panes.push_back({pane, pane, {}});
     Pane& added = m_panes.back();
     for (int direction : {kHorizontal, kVertical}) {
         if (!(m_directions & OrientationOf(direction))) continue;
@@ -76,9 +76,7 @@ void CScrollLink::Remove(QAbstractScrollArea* pane) {
 }
 
 void CScrollLink::Forget(QObject* pane) {
-    std::erase_if(m_panes, [pane](const Pane& linked) {
-        return linked.pane.isNull() || static_cast<QObject*>(linked.pane.data()) == pane;
-    });
+    std::erase_if(m_panes, [pane](const Pane& linked) { return linked.pane.isNull() || linked.identity == pane; });
 }
 
 void CScrollLink::Follow(QScrollBar* source, int direction, int value) {

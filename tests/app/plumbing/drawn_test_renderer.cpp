@@ -1,6 +1,7 @@
 #include "drawn_test_renderer.h"
 
 #include <QPaintDevice>
+#include <QFontMetrics>
 #include <QPainter>
 #include <cstdio>
 
@@ -29,25 +30,42 @@ QSize CDrawnTestRenderer::ContentSize() const {
     return QSize(m_rows.Right(), m_rows.Bottom());
 }
 
+const QStaticText& CDrawnTestRenderer::RemedyText(int name, const QFont& font) {
+    auto found = m_remedyTexts.find(name);
+    if (found == m_remedyTexts.end()) {
+        QStaticText text(QStringLiteral("Remedy %1").arg(name));
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), font);
+        found = m_remedyTexts.emplace(name, std::move(text)).first;
+    }
+    return found->second;
+}
+
 void CDrawnTestRenderer::Paint(QPainter& painter, const QRect& area) {
     ++m_paints;
     m_lastArea = area;
     m_lastRatio = painter.device()->devicePixelRatioF();
     painter.fillRect(area, Qt::white);
     painter.setPen(Qt::black);
+    const QFontMetrics metrics(painter.font());
     const auto [first, end] = m_rows.RowsIn(area.top(), area.bottom() + 1);
     for (int row = first; row < end; ++row) {
-        for (int item = m_rows.FirstItem(row); item < m_rows.EndItem(row); ++item) {
-            const QRect box = m_rows.ItemBox(item);
-            if (!box.intersects(area)) continue;
-            painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, ItemText(item));
+        const int top = m_rows.RowTop(row);
+        // Headings are shaped as they are drawn; remedy names come prepared.
+        const int baseline = top + (m_rows.RowHeight(row) + metrics.ascent() - metrics.descent()) / 2;
+        painter.drawText(QPoint(kHeadingLeft, baseline), QStringLiteral("Row ") + QString::number(row));
+        const int textTop = baseline - metrics.ascent();
+        for (int k = 0; k < kRemedies; ++k) {
+            const int name = (row * kRemedies + k) % kRemedyNames;
+            painter.drawStaticText(QPoint(kRemedyLeft + k * kRemedyStep, textTop), RemedyText(name, painter.font()));
         }
     }
 }
 
-void CDrawnTestRenderer::PaintOverlay(QPainter& painter, const QRect&, const CDrawnOverlay& overlay) {
+void CDrawnTestRenderer::PaintOverlay(QPainter& painter, const QRect& area, const CDrawnOverlay& overlay) {
     ++m_overlayPaints;
     m_lastOverlay = overlay;
+    m_lastOverlayArea = area;
     if (overlay.selected != kNoDrawnItem) painter.fillRect(ItemBox(overlay.selected), QColor(49, 106, 197, 96));
     if (overlay.hover != kNoDrawnItem) painter.drawRect(ItemBox(overlay.hover).adjusted(0, 0, -1, -1));
 }
@@ -70,7 +88,7 @@ QRect CDrawnTestRenderer::ItemBox(DrawnItemId item) const {
 QString CDrawnTestRenderer::ItemText(DrawnItemId item) const {
     const int row = static_cast<int>(item / kItemsPerRow);
     const int k = static_cast<int>(item % kItemsPerRow);
-    return k == 0 ? QStringLiteral("Row %1").arg(row) : QStringLiteral("Remedy %1.%2").arg(row).arg(k - 1);
+    return k == 0 ? QStringLiteral("Row %1").arg(row) : RemedyName(row, k - 1);
 }
 
 bool CDrawnTestRenderer::IsClickable(DrawnItemId item) const {

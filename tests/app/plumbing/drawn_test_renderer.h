@@ -1,13 +1,17 @@
 // A renderer of many uniform rows for the drawn view's tests and benchmark.
 // Row r is 18 pixels high (every tenth row 30), rows 2 pixels apart; each row
-// holds a heading "Row r" and three remedy names "Remedy r.k" at fixed places,
-// so the content is 310 pixels wide whatever the viewport.  The third remedy
-// is not clickable.  Hints: the heading "Expand/Collapse rubric" (a whole
+// holds a heading "Row r" and three remedy names at fixed places, so the
+// content is 310 pixels wide whatever the viewport.  Remedy k of row r is
+// "Remedy n", n = (3r + k) mod 1000: names repeat as a repertory's do, and are
+// drawn from a cache of prepared texts as a repertory's renderer would draw
+// them.  The third remedy is not clickable.  Hints: the heading "Expand/Collapse rubric" (a whole
 // phrase), the first remedy "{Weight:} %d" (braces), the others none.
 // Counts its layouts and paints, so tests see when the view's cache was built.
 #pragma once
 
+#include <QStaticText>
 #include <QString>
+#include <unordered_map>
 
 #include "plumbing/drawn/drawn_renderer.h"
 #include "plumbing/drawn/drawn_rows.h"
@@ -24,6 +28,7 @@ public:
     static constexpr int kRemedyWidth = 50;
     static constexpr int kRemedies = 3;
     static constexpr int kItemsPerRow = 1 + kRemedies;
+    static constexpr int kRemedyNames = 1000;
     static constexpr int kContentWidth = kRemedyLeft + (kRemedies - 1) * kRemedyStep + kRemedyWidth;
 
     explicit CDrawnTestRenderer(int rows = 100000);
@@ -35,6 +40,9 @@ public:
     // Where row r starts, computed apart from the layout.
     static int RowTop(int row);
     static int RowHeight(int row) { return row % 10 == 9 ? kTallRowHeight : kRowHeight; }
+    static QString RemedyName(int row, int k) {
+        return QStringLiteral("Remedy %1").arg((row * kRemedies + k) % kRemedyNames);
+    }
 
     void Layout(int width) override;
     QSize ContentSize() const override;
@@ -54,9 +62,13 @@ public:
     QRect LastPaintArea() const { return m_lastArea; }
     qreal LastPaintRatio() const { return m_lastRatio; }
     const CDrawnOverlay& LastOverlay() const { return m_lastOverlay; }
+    QRect LastOverlayArea() const { return m_lastOverlayArea; }
 
 private:
+    const QStaticText& RemedyText(int name, const QFont& font);
+
     int m_rowCount;
+    std::unordered_map<int, QStaticText> m_remedyTexts;
     CDrawnRows m_rows;
     int m_layouts = 0;
     int m_width = 0;
@@ -65,4 +77,5 @@ private:
     QRect m_lastArea;
     qreal m_lastRatio = 0;
     CDrawnOverlay m_lastOverlay;
+    QRect m_lastOverlayArea;
 };

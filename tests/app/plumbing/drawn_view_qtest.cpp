@@ -243,6 +243,9 @@ private Q_SLOTS:
         }
         QCOMPARE(hovered.count(), 8);
         QCOMPARE(renderer.LastOverlay().hover, R::Remedy(7, 1));
+        // Only where the marks came and went is drawn again.
+        QVERIFY(renderer.LastOverlayArea().contains(renderer.ItemBox(R::Remedy(7, 1))));
+        QVERIFY(renderer.LastOverlayArea().height() < port->height() / 2);
         // The hand over clickable items only.
         QCOMPARE(port->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseMove(port, Middle(view, renderer.ItemBox(R::Remedy(7, 2))));
@@ -269,13 +272,56 @@ private Q_SLOTS:
         QCOMPARE(view.SelectedItem(), R::Heading(3));  // kept over a new layout
     }
 
+    void aShortScrollPaintsOnlyWhatCameIntoView() {
+        R renderer;
+        CDrawnView view;
+        Show(view, renderer);
+        view.resize(200, 300);  // a horizontal range too
+        QApplication::processEvents();
+        const QSize size = view.viewport()->size();
+        view.ScrollTo(QPoint(0, R::RowTop(300)));
+        QApplication::processEvents();
+        const int paints = renderer.Paints();
+        view.ScrollTo(QPoint(0, R::RowTop(300) + 45));  // down: the strip at the bottom
+        QApplication::processEvents();
+        QCOMPARE(renderer.Paints(), paints + 1);
+        QCOMPARE(renderer.LastPaintArea(), QRect(0, R::RowTop(300) + size.height(), size.width(), 45));
+        view.ScrollTo(QPoint(30, R::RowTop(300) + 5));  // up and sideways: two strips
+        QApplication::processEvents();
+        QCOMPARE(renderer.Paints(), paints + 3);
+
+        // What shows is what a whole new painting shows.
+        const QImage moved = view.viewport()->grab().toImage();
+        view.InvalidateCache();
+        const QImage fresh = view.viewport()->grab().toImage();
+        QCOMPARE(renderer.Paints(), paints + 4);
+        QCOMPARE(renderer.LastPaintArea(), QRect(QPoint(30, R::RowTop(300) + 5), size));
+        QCOMPARE(moved, fresh);
+    }
+
     void paintsAtTheDevicePixelRatio() {
         R renderer;
         CDrawnView view;
         Show(view, renderer);
-        QCOMPARE(renderer.LastPaintRatio(), view.viewport()->devicePixelRatioF());
+        const qreal ratio = view.viewport()->devicePixelRatioF();
+        QCOMPARE(renderer.LastPaintRatio(), ratio);
         const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
-        if (!scale.isEmpty()) QCOMPARE(renderer.LastPaintRatio(), scale.toDouble());
+        if (!scale.isEmpty()) QCOMPARE(ratio, scale.toDouble());
+
+        // The view shows the renderer's painting at full density, pixel for pixel.
+        view.ScrollTo(QPoint(0, R::RowTop(77)));
+        const QImage shown = view.viewport()->grab().toImage();
+        QImage direct(shown.size(), shown.format());
+        direct.setDevicePixelRatio(ratio);
+        QPainter painter(&direct);
+        const QRect area(view.ScrollPosition(), view.viewport()->size());
+        painter.translate(-area.topLeft());
+        painter.setClipRect(area);
+        painter.setFont(view.viewport()->font());
+        renderer.Paint(painter, area);
+        painter.end();
+        QCOMPARE(shown.size(), view.viewport()->size() * ratio);
+        QCOMPARE(shown, direct);
     }
 
     void wheelScrollsByLineSteps() {
