@@ -27,7 +27,8 @@ std::string HomeFolder() {
     std::string home = FolderVariable("HOME", true);
     if (!home.empty()) return home;
     const passwd* entry = ::getpwuid(::getuid());
-    return entry != nullptr && entry->pw_dir != nullptr ? std::string(entry->pw_dir) : std::string();
+    return entry != nullptr && entry->pw_dir != nullptr ? std::string(entry->pw_dir)
+                                                        : std::string();
 }
 
 // $variable/meridane, else ~/fallback/meridane.

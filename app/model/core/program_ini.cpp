@@ -57,8 +57,8 @@ bool ProgramIni::SetString(std::string_view section, std::string_view key,
         }
     }
     if (WriteProfileString(m_defaultsPath, section, key, value)) return true;
-    std::string reason = "cannot save the setting in \"" + m_defaultsPath + "\": " +
-                         std::strerror(errno);
+    std::string reason =
+        "cannot save the setting in \"" + m_defaultsPath + "\": " + std::strerror(errno);
     if (m_userPath.empty()) {
         Say(reason);
         return false;

@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "core/discovery_plan.h"
 #include "../materia/materia_fixture.h"
+#include "core/discovery_plan.h"
 #include "repertory_fixture.h"
 #include "test_home.h"
 #include "unprivileged_child.h"

@@ -23,8 +23,8 @@ constexpr const char* kSection = "[DataSources]\nfile_name=kent\nfile_name=/srv/
 class ReadOnlyHome {
 public:
     ReadOnlyHome() {
-        fs::permissions(m_dir.Path(), fs::perms::owner_all | fs::perms::others_read |
-                                          fs::perms::others_exec);
+        fs::permissions(m_dir.Path(),
+                        fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
         fs::create_directory(Program());
         fs::create_directory(m_dir / "config");
         fs::permissions(m_dir / "config", fs::perms::all);
@@ -46,9 +46,9 @@ private:
 TEST(ConfigFile, AWritableProgramDirectoryTakesTheFile) {
     ReadOnlyHome home;
     testing::internal::CaptureStderr();
-    EXPECT_EQ(WriteConfigSection(home.Program(), home.Config(), "corvela.ini", "DataSources",
-                                 kLines),
-              home.Program() + "/corvela.ini");
+    EXPECT_EQ(
+        WriteConfigSection(home.Program(), home.Config(), "corvela.ini", "DataSources", kLines),
+        home.Program() + "/corvela.ini");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(ScratchDirectory::Read(home.Program() + "/corvela.ini"), kSection);
     EXPECT_FALSE(fs::exists(home.Config()));
@@ -64,8 +64,8 @@ TEST(ConfigFile, AReadOnlyProgramDirectoryHandsTheFileToTheUserAndSaysSoOnce) {
                                                "DataSources", {"file_name=old"});
         ScratchDirectory::Write(home.Config() + "/corvela.ini",
                                 "[Other]\nk=1\n" + ScratchDirectory::Read(first));
-        std::string second = WriteConfigSection(home.Program(), home.Config(), "corvela.ini",
-                                                "DataSources", kLines);
+        std::string second =
+            WriteConfigSection(home.Program(), home.Config(), "corvela.ini", "DataSources", kLines);
         return first == home.Config() + "/corvela.ini" && second == first ? 0 : 1;
     });
     if (outcome.code == 4) GTEST_SKIP() << "cannot drop root privileges here";

@@ -15,8 +15,8 @@ public:
     SavedEnvironment(std::initializer_list<const char*> names) {
         for (const char* name : names) {
             const char* value = ::getenv(name);
-            m_saved.emplace_back(name, value != nullptr ? std::optional<std::string>(value)
-                                                        : std::nullopt);
+            m_saved.emplace_back(
+                name, value != nullptr ? std::optional<std::string>(value) : std::nullopt);
             ::unsetenv(name);
         }
     }

@@ -43,8 +43,9 @@ TEST_F(ToolFixture, SourcesOfTheUserDataFolderComeAfterTheProgramDirectory) {
     EXPECT_EQ(run.out, "0\t1\t" + kFixtureGuid + "\tFIX_REP\t6\t" + (data / "fix2.rpb") + "\n" +
                            "1\t1\tAAAAAAAA-2222-3333-4444-555555555555\tMINE\t1\t" +
                            (data / "a.rpb") + "\n");
-    EXPECT_EQ(run.err, "corvela: data source " + kFixtureGuid + " is both \"" + (m_dir / "fix.rpb") +
-                           "\" and \"" + (data / "fix2.rpb") + "\"; the user's copy is loaded\n");
+    EXPECT_EQ(run.err, "corvela: data source " + kFixtureGuid + " is both \"" +
+                           (m_dir / "fix.rpb") + "\" and \"" + (data / "fix2.rpb") +
+                           "\"; the user's copy is loaded\n");
 }
 
 TEST_F(ToolFixture, SourcesOfAnEmptyDirectoryIsEmpty) {

@@ -53,7 +53,8 @@ TEST(ToolHelp, EveryCommandHasHelp) {
         EXPECT_NE(top.out.find(std::string("  ") + command + " "), std::string::npos) << command;
         const ToolRun help = RunTool({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;
-        EXPECT_TRUE(StartsWith(help.out, std::string("usage: corvela [--home DIR] [--data DIR] ") + command))
+        EXPECT_TRUE(StartsWith(help.out,
+                               std::string("usage: corvela [--home DIR] [--data DIR] ") + command))
             << help.out;
         EXPECT_EQ(help.err, "");
     }

@@ -131,7 +131,8 @@ TEST_F(CaseCommands, RepertoriesOfTheUserDataFolderServeRubrics) {
         std::filesystem::rename(HomePath(name), data / name);
     Ok({"new", m_case});
     Ok({"add", m_case, "analysis"});
-    const ToolRun without = RunTool({"add-rubric", m_case, "0", "0", "REP_BETA", "stomach; nausea"});
+    const ToolRun without =
+        RunTool({"add-rubric", m_case, "0", "0", "REP_BETA", "stomach; nausea"});
     EXPECT_EQ(without.status, 1);
     EXPECT_EQ(without.err, "meridane-case: no repertory REP_BETA\n");
     EXPECT_EQ(Ok({"--data", data.string(), "add-rubric", m_case, "0", "0", "REP_BETA",

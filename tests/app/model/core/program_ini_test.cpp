@@ -28,12 +28,13 @@ protected:
     }
     void TearDown() override { fs::permissions(m_dir.File("program"), fs::perms::owner_all); }
     void SealProgram() {
-        fs::permissions(m_dir.File("program"), fs::perms::owner_write | fs::perms::group_write |
-                                                   fs::perms::others_write,
+        fs::permissions(m_dir.File("program"),
+                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                         fs::perm_options::remove);
     }
     ProgramIni Files() const {
-        return ProgramIni(m_dir.File("program/meridane.ini"), m_dir.File("config/meridane/meridane.ini"));
+        return ProgramIni(m_dir.File("program/meridane.ini"),
+                          m_dir.File("config/meridane/meridane.ini"));
     }
     ScratchDir m_dir;
 };
@@ -41,10 +42,12 @@ protected:
 }  // namespace
 
 TEST_F(ProgramIniTest, TheUsersFileWinsKeyByKey) {
-    m_dir.Write("program/meridane.ini",
-                "[General]\nLanguage=russian.lng\n[Settings]\nMiasms=3\n[Sources]\nRepertoryOrre=A\n");
+    m_dir.Write(
+        "program/meridane.ini",
+        "[General]\nLanguage=russian.lng\n[Settings]\nMiasms=3\n[Sources]\nRepertoryOrre=A\n");
     fs::create_directory(m_dir.File("config/meridane"));
-    m_dir.Write("config/meridane/meridane.ini", "[general]\nlanguage=english.lng\n[Settings]\nMiasms=\n");
+    m_dir.Write("config/meridane/meridane.ini",
+                "[general]\nlanguage=english.lng\n[Settings]\nMiasms=\n");
     const ProgramIni ini = Files();
     EXPECT_EQ(ini.GetString("General", "Language", "x"), "english.lng");
     EXPECT_EQ(ini.GetInt("Settings", "Miasms", 9), 0);  // present, though empty
@@ -93,7 +96,8 @@ TEST_F(ProgramIniTest, AReadOnlyProgramDirectoryHandsTheSettingsToTheUser) {
 
 TEST_F(ProgramIniTest, ASettingNoFileTakesIsReported) {
     SealProgram();
-    const ProgramIni ini(m_dir.File("program/meridane.ini"), m_dir.File("program/user/meridane.ini"));
+    const ProgramIni ini(m_dir.File("program/meridane.ini"),
+                         m_dir.File("program/user/meridane.ini"));
     const auto outcome = RunUnprivileged([&] { return ini.SetString("S", "k", "v") ? 1 : 0; });
     if (outcome.code == 4) GTEST_SKIP() << "cannot drop root privileges here";
     EXPECT_EQ(outcome.code, 0);
