@@ -19,8 +19,8 @@ struct Record {
     QString text;
 };
 
-// An editor that takes its record from its document and writes its text
-// back when it loses the focus.
+// An editor that takes its record from its document and writes its text back
+// when it loses the focus.
 class RecordView : public QWidget {
 public:
     RecordView(CDocument& document, QWidget* parent) : QWidget(parent) {
@@ -106,7 +106,7 @@ private Q_SLOTS:
         CDocument* a = m_manager->OpenOrActivate(kEpisode, &first, "Visit: May 01, 2024");
         QVERIFY(a);
         QCOMPARE(a->Item(), &first);
-        QCOMPARE(ViewOf(a)->TakenRecord(), &first);  // handed over to the view
+        QCOMPARE(ViewOf(a)->TakenRecord(), &first);  // the view found it in its document
         QCOMPARE(a->Frames().size(), 1);
         QCOMPARE(a->Frames()[0]->windowTitle(), QStringLiteral("Visit: May 01, 2024"));
 
@@ -243,12 +243,26 @@ private Q_SLOTS:
         QVERIFY(!m_manager->OpenNew(kSearch));
     }
 
-    void documentItemsKeepTheirType() {
-        int value = 0;
-        const CDocItem item(&value);
-        QCOMPARE(item.As<int>(), &value);
-        QVERIFY(item.As<Record>() == nullptr);
-        QVERIFY(CDocItem().IsEmpty());
+    // A document's record comes back only as the type it was given as.
+    void itemsAreTyped() {
+        Record& record = m_records[0];
+        CDocument* document = m_manager->OpenNew(kEpisode, {}, &record);
+        QCOMPARE(document->ItemAs<Record>(), &record);
+        QVERIFY(!document->ItemAs<int>());
+        QVERIFY(!document->ItemAs<QString>());  // the record's first member, same address
+        QCOMPARE(document->Item(), static_cast<void*>(&record));
+
+        int number = 0;
+        CDocument* other = m_manager->OpenNew(kEpisode, {}, &number);
+        QVERIFY(!ViewOf(other)->TakenRecord());  // not a Record: the view gets none
+        QCOMPARE(other->ItemAs<int>(), &number);
+
+        CDocument* none = m_manager->OpenNew(kSearch);
+        QVERIFY(none->DocItem().IsEmpty());
+        QVERIFY(!none->ItemAs<Record>());
+        QVERIFY(!none->Item());
+
+        QCOMPARE(m_manager->OpenOrActivate(kEpisode, &record), document);  // found again
     }
 };
 

@@ -10,7 +10,6 @@
 #include <QTimer>
 
 #include "model/events/event_client.h"
-#include "views/document_slots.h"
 #include "model/events/event_codes.h"
 #include "model/records/case.h"
 #include "plumbing/documents/doc_manager.h"
@@ -19,12 +18,13 @@
 #include "shell/case_topics.h"
 #include "shell/case_view.h"
 #include "shell/case_view_renderer.h"
-#include "views/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
 #include "shell/patient_bar.h"
 #include "shell_qtest_support.h"
 #include "views/case_host.h"
+#include "views/command_ids.h"
+#include "views/document_slots.h"
 
 Q_DECLARE_METATYPE(CCaseView::TopicKind)
 Q_DECLARE_METATYPE(COneItem*)
@@ -298,6 +298,12 @@ private Q_SLOTS:
         QCOMPARE(documents.Documents(kPrescriptionSlot).size(), 1);
         click(4);
         QCOMPARE(documents.Documents(kAnalysisSlot).size(), 1);
+        CDocument* analysis = documents.ActiveDocument();
+        QCOMPARE(analysis->ItemAs<CAnalysis>(), app.CurrentCase()->GetAnalyses().front());
+        click(0);
+        click(4);  // brought forward, not opened again
+        QCOMPARE(documents.Documents(kAnalysisSlot).size(), 1);
+        QCOMPARE(documents.ActiveDocument(), analysis);
         QCOMPARE(documents.AllDocuments().size(), 4);
 
         // New closes the windows of the case.
