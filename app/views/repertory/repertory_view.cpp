@@ -55,10 +55,19 @@ bool CRepertoryView::SelectRubric(std::uint32_t id) {
         return false;
     CTopicInfo* node = m_root->Find(id);
     if (node == nullptr) return false;
-    for (CTopicInfo* step = node; step != nullptr; step = step->Parent()) step->SetExpanded(true);
+    bool opened = false;
+    for (CTopicInfo* step = node; step != nullptr; step = step->Parent()) {
+        opened |= !step->IsExpanded();
+        step->SetExpanded(true);
+    }
     m_selected = node;
     m_selectedRemedy = -1;
-    Relayout();
+    // Only a path that opened needs the page laid out again.
+    if (opened) {
+        Relayout();
+    } else {
+        ShowSelection();
+    }
     return true;
 }
 
