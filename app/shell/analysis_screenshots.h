@@ -1,19 +1,13 @@
-// The analysis window's part of the screenshot run: the first analysis of the
-// open case in its window, maximised, on the "Symptoms " page
-// ("analysis_symptoms.png") and on the "Table " page ("analysis_table.png")
-// (or the names given).
+// The analysis window's pictures for the screenshot run
+// (views/screenshot_session.h).
 #pragma once
 
-#include <functional>
+class CScreenshotSession;
 
-class CMeridaneApp;
-class QWidget;
+// "analysis_symptoms" and "analysis_table": the first analysis of the demo
+// case in its window, maximised, on the "Symptoms " and the "Table " page.
+bool TakeAnalysisScreenshots(CScreenshotSession& session);
 
-// Saves `window` as the picture `name`; false when it cannot.
-using SavePicture = std::function<bool(QWidget& window, const char* name)>;
-
-// False when the case has no analysis, its window does not open or a picture
-// cannot be saved.
-bool TakeAnalysisPictures(CMeridaneApp& app, const SavePicture& save,
-                          const char* symptoms = "analysis_symptoms.png",
-                          const char* table = "analysis_table.png");
+// "analysis_kent": the "Table " page of an analysis of Kent's rubrics, added
+// to the open case (nothing when Kent is not loaded).
+bool TakeAnalysisKentScreenshots(CScreenshotSession& session);
