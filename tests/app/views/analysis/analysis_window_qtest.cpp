@@ -20,12 +20,19 @@
 #include "plumbing/widgets/scripted_dialog_service.h"
 #include "views/analysis/analysis_window.h"
 #include "views/analysis/chart/chart_export.h"
+#include "views/analysis/symptom_list_renderer.h"
 #include "views/analysis/chart/chart_sheet.h"
 #include "views/analysis/sympthom_calc_pad_view.h"
 #include "views/analysis/sympthom_pad_view.h"
 #include "views/analysis/sympthom_table_views.h"
 #include "views/analysis/sympthom_view.h"
 #include "views/command_ids.h"
+#include "views/document_slots.h"
+#include "views/materia/materia_window.h"
+#include "views/repertory/repertory_pad_view.h"
+#include "views/repertory/repertory_topic_info.h"
+#include "views/repertory/repertory_view.h"
+#include "views/repertory/repertory_window.h"
 #include "views/window_host.h"
 #include "views/window_texts.h"
 
@@ -41,6 +48,8 @@ public:
         m_area.resize(900, 700);
         SetCurrent(this);
         RegisterAnalysisWindow(*this);
+        RegisterRepertoryWindow(*this);
+        RegisterMateriaMedicaWindow(*this);
     }
     virtual ~WindowHost() { SetCurrent(nullptr); }
     CDocManager& Documents() override { return m_documents; }
@@ -76,6 +85,21 @@ std::unique_ptr<CCase> DemoCase() {
     AddSymptom(*analysis, "Chilly", 1);
     analysis->SetSortType(1);
     return theCase;
+}
+
+// Clicks the centre of the first box of `kind` in the window's symptom list;
+// its remedy index (-1 when it names none or there is no such box).
+int ClickFirst(CSympthomPadView& window, CSymptomListRenderer::BoxKind kind) {
+    CSympthomView& list = window.SymptomList();
+    list.EnsureLayout();
+    CSymptomListRenderer& renderer = list.ListRenderer();
+    for (DrawnItemId id = 0; renderer.BoxOf(id) != nullptr; ++id) {
+        if (renderer.BoxOf(id)->kind != kind) continue;
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.ToViewport(renderer.ItemBox(id)).center());
+        return renderer.BoxOf(id)->remedy;
+    }
+    return -1;
 }
 
 QImage Grab(CSympthomPadView& window, CSympthomPadView::Page page) {
@@ -201,6 +225,36 @@ private Q_SLOTS:
         // An analysis of no open case opens nothing.
         CAnalysis stray;
         QVERIFY(OpenAnalysisWindow(stray) == nullptr);
+    }
+
+    void aRubricOpensItsRepertoryAndARemedyItsArticle() {
+        WindowHost windows;
+        TestHost host;
+        CSympthom& symptom = host.Analysis().GetFirstSymptom();
+        const std::uint32_t night = DemoRubric({"Mind", "Anxiety", "night"});
+        QCOMPARE(AddRubric(night, symptom), AddRubricResult::kAdded);
+        symptom.m_topics[0].m_expander = 1;
+        CSympthomPadView window(&host.Analysis());
+        window.resize(760, 480);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The rubric's text: its repertory opens with the rubric selected.
+        ClickFirst(window, CSymptomListRenderer::BoxKind::TopicText);
+        const QList<CDocument*> repertories = windows.m_documents.Documents(kRepertorySlot);
+        QCOMPARE(repertories.size(), 1);
+        auto* pad = dynamic_cast<CRepertoryPadView*>(repertories.front()->Frames().front()->widget());
+        QVERIFY(pad != nullptr);
+        QVERIFY(pad->RubricView().SelectedNode() != nullptr);
+        QCOMPARE(pad->RubricView().SelectedNode()->Id(), night);
+        // A remedy of the expanded rubric: the materia medica opens at it.
+        const int index = ClickFirst(window, CSymptomListRenderer::BoxKind::Remedy);
+        QVERIFY(index >= 0);
+        const QList<CDocument*> articles = windows.m_documents.Documents(kMateriaMedicaSlot);
+        QCOMPARE(articles.size(), 1);
+        const int remedy = symptom.m_topics[0].m_remedies[static_cast<std::size_t>(index)].m_remedy;
+        const char* shortName = CorvelaInstance().GetRemedy(remedy)->GetShortName();
+        QVERIFY2(articles.front()->Title().startsWith(QStringLiteral("[%1]").arg(QLatin1String(shortName))),
+                 qPrintable(articles.front()->Title()));
     }
 
     void aReloadedCaseShowsTheSameWindow() {
