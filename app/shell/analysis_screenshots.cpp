@@ -26,6 +26,10 @@ CSympthomPadView* OpenMaximised(CMeridaneApp& app, CAnalysis& analysis) {
     CDocument* document = app.Documents().FindByItem({kAnalysisSlot}, &analysis);
     if (document == nullptr || document->Frames().isEmpty()) return nullptr;
     CChildFrame* frame = document->Frames().front();
+    // A frame opened while another one was maximised takes the maximised
+    // state without its geometry: set the state anew.
+    CScreenshotSession::Settle();
+    frame->showNormal();
     frame->showMaximized();
     CScreenshotSession::Settle();
     return qobject_cast<CSympthomPadView*>(frame->widget());
