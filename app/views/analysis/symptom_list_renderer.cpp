@@ -11,6 +11,7 @@
 #include "views/analysis/chart/chart_style.h"
 #include "views/analysis/symptom_items.h"
 #include "views/analysis/topic_links.h"
+#include "views/remedy_text.h"
 
 using Item = CSympthomView::CView_Item;
 using SymptomItem = CSympthomView::CView_Sympthom;
@@ -90,17 +91,16 @@ void DrawInclude(QPainter& painter, const QRect& box, bool counted) {
 CSymptomListRenderer::CSymptomListRenderer() = default;
 CSymptomListRenderer::~CSymptomListRenderer() = default;
 
-QString CSymptomListRenderer::Typeset(const QString& abbreviation, int grade) {
-    if (grade >= 4) return abbreviation.toUpper();
-    QString text = abbreviation.toLower();
-    if (grade >= 2 && !text.isEmpty()) text[0] = text[0].toUpper();
-    return text;
-}
-
 const QFont& CSymptomListRenderer::GradeFont(int grade) {
     const CInterfaceFonts& fonts = CInterfaceFonts::Shared();
-    if (grade >= 3) return fonts.Bold();
-    if (grade == 2) return fonts.Italic();
+    switch (views::FaceOfGrade(grade)) {
+        case views::RemedyFace::kBold:
+            return fonts.Bold();
+        case views::RemedyFace::kItalic:
+            return fonts.Italic();
+        case views::RemedyFace::kNormal:
+            break;
+    }
     return fonts.Normal();
 }
 
@@ -111,7 +111,8 @@ const CSymptomListRenderer::Word& CSymptomListRenderer::WordOf(int remedy, int g
     auto found = m_words.find(key);
     if (found != m_words.end()) return *found;
     Word word;
-    word.text = Typeset(chart::RemedyLabel(shortName), grade);
+    // The words stand kRemedyGap apart: the printed form without its blank.
+    if (!chart::RemedyLabel(shortName).isEmpty()) word.text = views::TypesetRemedy(shortName, grade).trimmed();
     word.width = QFontMetrics(GradeFont(grade)).horizontalAdvance(word.text);
     word.glyphs = QStaticText(word.text);
     word.glyphs.setTextFormat(Qt::PlainText);

@@ -95,10 +95,8 @@ public:
     // The first box of `kind` for item `index`; kNoDrawnItem when none.
     DrawnItemId FindBox(int index, BoxKind kind) const;
 
-    // A remedy abbreviation typeset by grade: 1 all lower case, 2 and 3 with
-    // the first letter upper case, 4 all upper case.  The face goes with it:
-    // normal, italic, bold, bold.
-    static QString Typeset(const QString& abbreviation, int grade);
+    // The face of a remedy in grade `grade` (views/remedy_text.h): normal,
+    // italic, bold, bold; the words are printed by views::TypesetRemedy.
     static const QFont& GradeFont(int grade);
 
 private:
