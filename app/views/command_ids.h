@@ -36,7 +36,7 @@ inline constexpr int ID_ABOUT_PHISITION = 32883;
 // Status bar.
 inline constexpr int ID_STATUSBAR_LINK = 32891;
 
-// Handled by the analysis window and its table.
+// Handled by the analysis window and its table (the views carry them out).
 inline constexpr int ID_ADD_SYMPTHOM1 = 32854;
 inline constexpr int ID_ADD_SYMPTHOM2 = 32853;
 inline constexpr int ID_ADD_SYMPTHOM3 = 32800;

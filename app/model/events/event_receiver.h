@@ -1,8 +1,11 @@
-// A receiver on the event bus that hands every event to a function: the
-// windows of the shell own one each and join the bus when they are made.
+// A receiver on the event bus that hands every event to a function: a window
+// owns one and joins the bus when it is made (the receiver joins when it is
+// constructed and leaves when it is destroyed, event_client.h).
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "model/events/event_client.h"
 

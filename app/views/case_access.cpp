@@ -1,11 +1,11 @@
-#include "views/editors/case_access.h"
+#include "views/case_access.h"
 
 #include "model/events/event_client.h"
 #include "model/events/event_codes.h"
 #include "model/records/case.h"
 #include "views/case_host.h"
 
-namespace editors {
+namespace views {
 
 CCase* CurrentCase() {
     CCaseHost* host = CCaseHost::Current();
@@ -23,6 +23,15 @@ COneItem* FindItem(CCase& theCase, const void* pointer) {
     if (pointer == nullptr) return nullptr;
     for (COneItem* item = &theCase.GetFirstEpisode(); item != nullptr; item = item->GetNext()) {
         if (item == pointer) return item;
+    }
+    return nullptr;
+}
+
+CAnalysis* FindAnalysisOf(CCase& theCase, const CSympthom* symptom) {
+    if (symptom == nullptr) return nullptr;
+    for (CAnalysis* analysis : theCase.GetAnalyses()) {
+        for (const CSympthom* s = &analysis->GetFirstSymptom(); s != nullptr; s = s->GetNext())
+            if (s == symptom) return analysis;
     }
     return nullptr;
 }
@@ -62,4 +71,4 @@ bool IsCurrentPractitioner(const CPractitioner* practitioner) {
            FindPractitioner(*theCase, practitioner) == practitioner;
 }
 
-}  // namespace editors
+}  // namespace views

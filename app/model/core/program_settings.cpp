@@ -1,4 +1,4 @@
-#include "shell/program_settings.h"
+#include "model/core/program_settings.h"
 
 #include <cstring>
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shell/program_settings.h"
+#include "model/core/program_settings.h"
 
 namespace {
 

@@ -1,17 +1,19 @@
-// How the item editors reach the open case: through the installed CCaseHost.
-// The records an editor writes into are checked against the current case
+// How the windows reach the open case: through the installed CCaseHost.
+// The records a window writes into are checked against the current case
 // before every write, so a window that outlives its record (the item was
 // removed, the case replaced) writes nothing.
 //
 // Everything runs on the user-interface thread.
 #pragma once
 
+class CAnalysis;
 class CCase;
 class COneItem;
 class CPatientInfo;
 class CPractitioner;
+class CSympthom;
 
-namespace editors {
+namespace views {
 
 // The host's current case; null without a host or without an open case.
 CCase* CurrentCase();
@@ -31,6 +33,10 @@ T* FindItemAs(CCase& theCase, const void* pointer) {
     return dynamic_cast<T*>(FindItem(theCase, pointer));
 }
 
+// The analysis of `theCase` whose symptom chain holds `symptom`; null when
+// no analysis of the case does (null included).
+CAnalysis* FindAnalysisOf(CCase& theCase, const CSympthom* symptom);
+
 // The practitioner record of `item` (episodes, prescriptions and analyses
 // have one); null for any other item.
 CPractitioner* PractitionerOf(COneItem& item);
@@ -47,4 +53,4 @@ bool IsCurrentCard(const CPatientInfo* card);
 bool IsCurrentItem(const COneItem* item);
 bool IsCurrentPractitioner(const CPractitioner* practitioner);
 
-}  // namespace editors
+}  // namespace views
