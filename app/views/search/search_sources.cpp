@@ -1,7 +1,6 @@
 #include "views/search/search_sources.h"
 
-#include "model/core/ini_file.h"
-#include "model/core/program_paths.h"
+#include "model/core/program_ini.h"
 #include "model/lang/localize.h"
 #include "plumbing/text/code_page.h"
 #include "views/window_texts.h"
@@ -60,7 +59,8 @@ CSearchSourceList ListSearchSources(const std::string& language) {
 }
 
 std::string SearchLanguageSetting() {
-    std::string value = ReadProfileString(ProgramIniPath(), "General", "Language", "");
+    // The user's meridane.ini may choose another language than the program's.
+    std::string value = ProgramIni().GetString("General", "Language", "");
     if (value.size() >= kSettingBuffer) value.resize(kSettingBuffer - 1);
     return value;
 }

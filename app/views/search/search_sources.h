@@ -35,8 +35,9 @@ struct CSearchSourceList {
 // `language` (the value of "Language" as read from meridane.ini).
 CSearchSourceList ListSearchSources(const std::string& language);
 
-// The value of "Language" of section "General" in the program's meridane.ini
-// (at most 1,023 bytes); empty when absent.
+// The value of "Language" of section "General" in meridane.ini (the user's
+// over the program directory's, as the language is chosen; at most 1,023
+// bytes); empty when absent.
 std::string SearchLanguageSetting();
 
 // The scope a search of a source of type `type` runs with.

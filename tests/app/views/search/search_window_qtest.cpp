@@ -151,6 +151,18 @@ private Q_SLOTS:
         QCOMPARE(ListSearchSources("russian.lng").selected, first);
     }
 
+    void theLanguageIsReadFromTheProgramsSettings() {
+        editors_test::WriteProgramIni("[General]\nLanguage=meridane.ru.lng\n");
+        QCOMPARE(SearchLanguageSetting(), std::string("meridane.ru.lng"));
+        CSearchView russian;
+        QCOMPARE(russian.SelectedSource(), EntryNamed(russian, "REP_ORRE_RUS_TEST"));
+        editors_test::WriteProgramIni("[General]\nLanguage=english.lng\n");
+        CSearchView english;
+        QCOMPARE(english.SelectedSource(), EntryNamed(english, "REP_DEMO"));
+        editors_test::WriteProgramIni("");
+        QCOMPARE(SearchLanguageSetting(), std::string());
+    }
+
     void colouringFollowsTheSelectedSource() {
         View().SelectSource(EntryNamed(View(), "REP_DEMO"));
         CQueryBox& box = View().QueryBox();
@@ -305,6 +317,18 @@ private Q_SLOTS:
         QVERIFY(outcome.Added());
         QCOMPARE(outcome.m_symptom->m_topics.front().GetItemId(), anxiety);
         QVERIFY(m_case->m_modified);
+        // A snippet line goes in as a passage of its article.
+        CSearchResultView& articles = Search("MM_DEMO", QStringLiteral("burning heat"));
+        articles.EnsureLayout();
+        const DrawnItemId line = articles.Renderer().Find(Kind::kArticleText);
+        CAddToItem passage;
+        QVERIFY(articles.AddToItemOf(line, &passage));
+        QVERIFY(!passage.IsRubric());
+        QCOMPARE(passage.m_itemId, articles.Results().ArticleOf(0)->GetId());
+        QVERIFY(passage.m_text.find("burning") != std::string::npos);
+        QVERIFY(passage.m_text.rfind("...", 0) != 0);
+        outcome = articles.OfferAddTo(line, QPoint(), Choose("Add to a new symptom"));
+        QVERIFY(outcome.Added());
         // The title and the statistics have no menu.
         QCOMPARE(
             page.OfferAddTo(page.Renderer().Find(Kind::kTitle), QPoint(), Choose("x")).m_result,
