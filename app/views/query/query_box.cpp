@@ -50,7 +50,9 @@ int CQueryBox::LineHeight() const {
            2 * frameWidth() + 2;
 }
 
-QSize CQueryBox::sizeHint() const { return {fontMetrics().averageCharWidth() * 40, LineHeight()}; }
+QSize CQueryBox::sizeHint() const {
+    return {fontMetrics().averageCharWidth() * 40, LineHeight()};
+}
 
 QSize CQueryBox::minimumSizeHint() const {
     return {fontMetrics().averageCharWidth() * 8, LineHeight()};
@@ -62,7 +64,9 @@ void CQueryBox::SetScope(int scope, const Guid& source) {
     Reanalyse();
 }
 
-QString CQueryBox::Text() const { return toPlainText(); }
+QString CQueryBox::Text() const {
+    return toPlainText();
+}
 
 void CQueryBox::SetText(const QString& text) {
     setPlainText(OneLine(text));

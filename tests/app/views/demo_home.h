@@ -18,6 +18,29 @@ Guid DemoEnglishRepertory();  // REP_DEMO, "RepertoryHalden"
 Guid DemoRussianRepertory();  // REP_DEMO_RU, "RepertoryOrre"
 Guid DemoMateriaMedica();     // "DefMateriaMedica"
 
+// Writes the browser's test repertory REP_BROWSER_TEST (BrowserTestRepertory)
+// into the demo home; call after UseDemoHome, before the engine's sources
+// are first used.  Its tree, as "text  remedy:grade ...":
+//
+//   rep_browser_test
+//     Mind
+//       Anxiety   acon:4 ars:3 calc:2 lyc:1 phos:2 puls:2 arg-n:2 sep:1
+//                 nux-v:1 bry:1 gels:3 ign:1
+//         morning   acon:1 lach:2
+//         evening   calc:2
+//           bed, in   ars:2
+//         night     ars:4
+//       Fear      acon:3
+//     Head
+//       Pain      bell:3
+//         forehead
+//           right
+//             morning
+//               waking, on   nux-v:2
+//     Sleep            (no remedies, no children)
+bool WriteBrowserTestRepertory();
+Guid BrowserTestRepertory();
+
 // The folder of Kent's repertory source (../shared/data); empty when absent.
 std::string SharedDataDir();
 

@@ -41,7 +41,7 @@ private Q_SLOTS:
     void coloursEachTokenByItsClass() {
         // @acon > 2 anx - xyzzy @nosuch
         m_box->SetText(QStringLiteral("@acon>2 anx -xyzzy @nosuch"));
-        QCOMPARE(m_box->ColourAt(0), kGreen);     // @acon
+        QCOMPARE(m_box->ColourAt(0), kGreen);  // @acon
         QCOMPARE(m_box->ColourAt(4), kGreen);
         QCOMPARE(m_box->ColourAt(5), kNavy);      // >
         QCOMPARE(m_box->ColourAt(6), kBlue);      // 2
