@@ -30,15 +30,9 @@ QString GettingStarted() {
 QString HitCount(int hits) {
     if (hits > CSearchResults::kMaxListed)
         return views::Localized(
-            "\xCD\xE0\xE9\xE4\xE5\xED\xEE \xE1\xEE\xEB\xE5\xE5 10,000 "
-            "\xF2\xEE\xEF\xE8\xEA\xEE\xE2, "
-            "\xE7\xE0\xE4\xE0\xE9\xF2\xE5 \xE1\xEE\xEB\xE5\xE5 \xF1\xF2\xF0\xEE\xE3\xE8\xE5 "
-            "\xF3\xF1\xEB\xEE\xE2\xE8\xFF \xE8 \xEF\xEE\xE2\xF2\xEE\xF0\xE8\xF2\xE5 "
-            "\xEF\xEE\xE8\xF1\xEA");
-    const char* format =
-        Localize("\xCD\xE0\xE9\xE4\xE5\xED\xEE %d \xF2\xEE\xEF\xE8\xEA\xEE\xE2", 1);
-    return plumbing::DecodeCodePage(
-        views::FormatTexts(format, {std::to_string(std::max(0, hits))}, true));
+            "Found more than 10,000 topics, set stricter conditions and search again");
+    return plumbing::DecodeCodePage(views::FormatTexts(
+        Localize("Found %d topics", 1), {std::to_string(std::max(0, hits))}, true));
 }
 
 QString SearchIn() {

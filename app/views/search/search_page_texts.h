@@ -14,8 +14,10 @@ namespace search_texts {
 // The getting-started text an empty page shows, lines separated by '\n'.
 QString GettingStarted();
 
-// The header strip's hit count: "Found %d rubrics" up to 10,000 hits (0
-// included), the request for stricter conditions above.
+// The header strip's hit count: "Found %d topics" up to 10,000 hits (0
+// included), "Found more than 10,000 topics, set stricter conditions and
+// search again" above.  Both are English keys; russian.lng gives them in
+// Russian.
 QString HitCount(int hits);
 
 // "Search in:".

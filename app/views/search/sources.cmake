@@ -8,6 +8,7 @@ target_sources(meridane_views PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/search_result_renderer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/search_result_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/search_results.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/search_screenshots.cpp
   ${CMAKE_CURRENT_LIST_DIR}/search_sources.cpp
   ${CMAKE_CURRENT_LIST_DIR}/search_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/search_window.cpp

@@ -11,13 +11,20 @@
 #include <QTest>
 
 #include "editor_test_support.h"
+#include "model/lang/language.h"
+#include "model/lang/language_data.h"
 #include "model/records/analysis.h"
+#include "plumbing/text/code_page.h"
 #include "plumbing/documents/doc_manager.h"
 #include "search_test_support.h"
 #include "views/command_ids.h"
 #include "views/document_slots.h"
 #include "views/materia/materia_window.h"
 #include "views/query/query_box.h"
+#include "views/repertory/repertory_doc.h"
+#include "views/repertory/repertory_pad_view.h"
+#include "views/repertory/repertory_topic_info.h"
+#include "views/repertory/repertory_view.h"
 #include "views/repertory/repertory_window.h"
 #include "views/search/article_snippets.h"
 #include "views/search/search_page_texts.h"
@@ -214,10 +221,11 @@ private Q_SLOTS:
     }
 
     void theHeaderStripCountsHits() {
-        QCOMPARE(search_texts::HitCount(0), search_texts::HitCount(0));
-        QVERIFY(search_texts::HitCount(10000).contains(QStringLiteral("10000")));
-        QVERIFY(!search_texts::HitCount(10001).contains(QStringLiteral("10001")));
-        QVERIFY(search_texts::HitCount(10001) != search_texts::HitCount(10000));
+        QCOMPARE(search_texts::HitCount(0), QStringLiteral("Found 0 topics"));
+        QCOMPARE(search_texts::HitCount(10000), QStringLiteral("Found 10000 topics"));
+        QCOMPARE(search_texts::HitCount(10001),
+                 QStringLiteral(
+                     "Found more than 10,000 topics, set stricter conditions and search again"));
         Search("REP_DEMO", QStringLiteral("xyzzy"));
         QCOMPARE(View().HitCountText(), search_texts::HitCount(0));
         // The count follows the page shown.
@@ -273,10 +281,19 @@ private Q_SLOTS:
         page.Activate(steps[1]);
         const QList<CDocument*> open = Open(kRepertorySlot);
         QCOMPARE(open.size(), 1);
-        QCOMPARE(open.front()->Title(), QStringLiteral("REP_DEMO"));
-        // The same repertory again: the one window comes forward.
+        QCOMPARE(open.front()->Title(), CRepertoryDoc::TitleFor(GetSourceTitle(
+                                            *SourceNamed("REP_DEMO")->GetGuid())));
+        auto* pad = editors_test::FirstView<CRepertoryPadView>(open.front());
+        QVERIFY(pad != nullptr);
+        auto selected = [pad]() -> const void* {
+            CRepertoryView::CTopicInfo* node = pad->RubricView().SelectedNode();
+            return node != nullptr ? node->GetTopic() : nullptr;
+        };
+        QCOMPARE(selected(), page.Renderer().Item(steps[1]).data);
+        // The same repertory again: the one window comes forward at the step.
         page.Activate(steps[2]);
         QCOMPARE(Open(kRepertorySlot).size(), 1);
+        QCOMPARE(selected(), page.Renderer().Item(steps[2]).data);
     }
 
     void anArticleOrARemedyOpensTheMateriaMedica() {
@@ -356,6 +373,42 @@ private Q_SLOTS:
         QCOMPARE(View().QueryBox().Text().size(), 255);
         QCOMPARE(cut.count(), 1);
         QCOMPARE(View().QueryBox().QueryBytes().size(), std::size_t(255));
+    }
+
+    // Runs last: it loads russian.lng for the rest of the program.  Every
+    // text the window asks for while it is used has its Russian line: the
+    // dictionary does not grow.
+    void theRussianFileKnowsEveryTextOfTheWindow() {
+        QVERIFY(CLanguage::Get().LoadFile(MERIDANE_PROGRAM_DIR "/russian.lng"));
+        const std::size_t known = CLanguage::Get().GetData().GetDictionary().size();
+        {
+            CSearchView view;
+            view.show();
+            view.ActivePage().EnsureLayout();  // the getting-started text
+            view.SelectSource(EntryNamed(view, "REP_DEMO"));
+            view.QueryBox().SetText(QStringLiteral("anxiety"));
+            view.StartSearch();
+            CSearchResultView& page = view.ActivePage();
+            page.EnsureLayout();
+            page.Renderer().ItemHint(page.Renderer().Find(Kind::kStatsRemedy));
+            page.Renderer().ItemHint(page.Renderer().Find(Kind::kTopic));
+            page.Renderer().ItemHint(page.Renderer().Find(Kind::kExpander));
+            view.Tabs().setCurrentIndex(1);
+            view.SelectSource(EntryNamed(view, "MM_DEMO"));
+            view.QueryBox().SetText(QString(300, QLatin1Char('a')));
+            view.QueryBox().SetText(QStringLiteral("anxiety"));
+            view.StartSearch();
+            view.ActivePage().EnsureLayout();
+            search_texts::HitCount(10001);
+            search_texts::HitCount(3);
+            QCOMPARE(search_texts::SearchIn(), QString::fromUtf8("Искать в:"));
+            QCOMPARE(search_texts::HitCount(3), QString::fromUtf8("Найдено 3 топиков"));
+        }
+        QStringList missing;
+        const auto& dictionary = CLanguage::Get().GetData().GetDictionary();
+        for (std::size_t i = known; i < dictionary.size(); ++i)
+            missing << plumbing::DecodeCodePage(dictionary[i].GetOriginal());
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(" | "))));
     }
 };
 
