@@ -13,6 +13,7 @@
 #include "shell/meridane_app.h"
 #include "views/repertory/repertory_screenshots.h"
 #include "views/screenshot_session.h"
+#include "views/search/search_screenshots.h"
 
 namespace {
 
@@ -40,6 +41,8 @@ constexpr Scene kScenes[] = {
     {"demo", TakeCaseScenes},
     {"demo", TakeRepertoryScreenshots},
     {"real", TakeRepertoryKentScreenshots},
+    {"demo", TakeSearchScreenshots},
+    {"real", TakeSearchMateriaMedicaScreenshots},
     {"demo", TakeAnalysisScreenshots},
     {"real", TakeAnalysisKentScreenshots},
 };
