@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "catalogue/catalogue_line.h"
-#include "coding/case_table.h"
+#include "base/text/case_table.h"
 #include "platform/atomic_file.h"
 #include "platform/path_parts.h"
 
@@ -46,7 +46,7 @@ Remedy* RemedyListImpl::GetRemedyById(int number) {
 Remedy* RemedyListImpl::FindRemedy(const char* name) {
     if (name == nullptr) return nullptr;
     std::string key(name, std::find(name, name + kNameBuffer - 1, '\0'));
-    LowerCp1251InPlace(key);
+    base::LowerCp1251InPlace(key);
     auto found = m_names.find(key);
     return found == m_names.end() ? nullptr : GetRemedy(found->second);
 }
@@ -59,7 +59,7 @@ int RemedyListImpl::LoadSynonyms(const char* path) {
     for (const auto& line : SplitCatalogueLines(content)) {
         CatalogueLine fields = ParseCatalogueLine(line);
         if (fields.names.size() < 2) continue;
-        for (auto& name : fields.names) LowerCp1251InPlace(name);
+        for (auto& name : fields.names) base::LowerCp1251InPlace(name);
         AddLine(fields.names, fields.attributes);
     }
     return 1;

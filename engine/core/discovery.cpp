@@ -7,7 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "coding/case_table.h"
+#include "base/text/case_table.h"
 #include "core/corvela_impl.h"
 #include "materia/materia_format.h"
 #include "materia/user_article_impl.h"
@@ -30,7 +30,7 @@ bool Readable(const std::string& path) {
 
 ResolvedDataFile ResolveDataFile(const std::string& name, const std::string& directory) {
     const std::string full = (!name.empty() && name[0] == '/') ? name : JoinPath(directory, name);
-    const std::string extension = LowerCp1251Copy(ExtensionOf(name));
+    const std::string extension = base::LowerCp1251Copy(ExtensionOf(name));
     if (!extension.empty()) {
         if (!Readable(full)) return {};
         if (extension == ".rpb") return {full, DataFileKind::kRepertory};
@@ -89,7 +89,7 @@ bool CorvelaImpl::LoadMateriaMedica(const std::string& path) {
     book->SetPosition(position);
     if (!book->Open(path.c_str())) return false;
     const std::uint32_t flags = book->GetFlags() & 0xFF;
-    std::unique_ptr<DataSource> source;
+    OwnedSource source;
     if ((flags & mmb::kPlainFlag) != 0)
         source = std::move(book);
     else if ((flags & mmb::kKindMask) == mmb::kUserMateriaMedica)

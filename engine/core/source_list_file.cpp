@@ -1,6 +1,6 @@
 #include "core/source_list_file.h"
 
-#include "coding/case_table.h"
+#include "base/text/case_table.h"
 #include "core/corvela_impl.h"
 #include "platform/ini_section_writer.h"
 #include "platform/path_parts.h"
@@ -12,7 +12,7 @@ std::string Normalised(const std::string& directory) {
     std::string result;
     for (char c : directory)
         if (c != '\\' && c != '/' && c != ':')
-            result += static_cast<char>(LowerCp1251(static_cast<unsigned char>(c)));
+            result += static_cast<char>(base::LowerCp1251(static_cast<unsigned char>(c)));
     return result;
 }
 

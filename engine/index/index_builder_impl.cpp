@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "coding/byte_writer.h"
-#include "coding/case_table.h"
+#include "base/text/case_table.h"
 #include "index/index_format.h"
 #include "platform/atomic_file.h"
 
@@ -31,7 +31,7 @@ void IndexBuilderImpl::Clear() {
 void IndexBuilderImpl::AddWord(const char* word, std::int32_t item) {
     if (word == nullptr) return;
     std::string key(word);
-    LowerCp1251InPlace(key);
+    base::LowerCp1251InPlace(key);
     m_words[std::move(key)].push_back(item);
 }
 

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "command.h"
-#include "cp1251.h"
+#include "base/text/utf8.h"
 #include "tool_support.h"
-#include "options.h"
+#include "usage.h"
 
 namespace corvela_cli {
 
@@ -30,12 +30,12 @@ bool WriteOut(std::string_view text) {
 }
 
 std::string Utf8(const char* cp1251) {
-    return cp1251 != nullptr ? corvela_sources::Cp1251ToUtf8(cp1251) : std::string();
+    return cp1251 != nullptr ? base::Cp1251ToUtf8(cp1251) : std::string();
 }
 
 bool ToEngineText(const std::string& utf8, std::string* cp1251) {
     cp1251->clear();
-    return corvela_sources::AppendUtf8AsCp1251(utf8, cp1251, nullptr);
+    return base::AppendUtf8AsCp1251(utf8, cp1251, nullptr);
 }
 
 }  // namespace corvela_cli

@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "command.h"
-#include "command_line.h"
-#include "cp1251.h"
+#include "usage.h"
+#include "base/text/utf8.h"
 #include "tool_support.h"
 
 namespace meridane_case {
@@ -31,14 +31,14 @@ bool WriteOut(std::string_view text) {
 }
 
 std::string Utf8(std::string_view cp1251) {
-    return corvela_sources::Cp1251ToUtf8(cp1251);
+    return base::Cp1251ToUtf8(cp1251);
 }
 
 bool ToCaseText(const std::string& utf8, const char* what, std::string* cp1251) {
     cp1251->clear();
-    corvela_sources::Utf8Problem problem;
-    if (corvela_sources::AppendUtf8AsCp1251(utf8, cp1251, &problem)) return true;
-    Fail(std::string(what) + ": " + corvela_sources::DescribeProblem(problem));
+    base::Utf8Problem problem;
+    if (base::AppendUtf8AsCp1251(utf8, cp1251, &problem)) return true;
+    Fail(std::string(what) + ": " + base::DescribeProblem(problem));
     return false;
 }
 

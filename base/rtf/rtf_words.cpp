@@ -1,4 +1,4 @@
-#include "plumbing/rtf/rtf_words.h"
+#include "base/rtf/rtf_words.h"
 
 #include <unordered_map>
 

@@ -1,7 +1,8 @@
-#include "coding/case_table.h"
+#include "base/text/case_table.h"
 
 #include <array>
 
+namespace base {
 namespace {
 
 struct CaseTable {
@@ -61,3 +62,5 @@ std::string LowerCp1251Copy(std::string_view text) {
     LowerCp1251InPlace(copy);
     return copy;
 }
+
+}  // namespace base

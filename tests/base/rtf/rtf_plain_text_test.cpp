@@ -1,10 +1,10 @@
-#include "rtf_plain_text.h"
+#include "base/rtf/rtf_text.h"
 
 #include <gtest/gtest.h>
 
 #include "printable.h"
 
-namespace corvela_sources {
+namespace rtf {
 namespace {
 
 struct RtfCase {
@@ -18,7 +18,7 @@ struct RtfCase {
 class RtfPlainTextCases : public ::testing::TestWithParam<RtfCase> {};
 
 TEST_P(RtfPlainTextCases, Derive) {
-    EXPECT_EQ(RtfPlainText(GetParam().rtf), GetParam().text);
+    EXPECT_EQ(Cp1251PlainText(GetParam().rtf), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,11 +52,5 @@ INSTANTIATE_TEST_SUITE_P(
         // unbalanced braces and a trailing backslash do no harm
         RtfCase{"{\\rtf1 text}}}more\\", "textmore"}, RtfCase{"", ""}));
 
-TEST(TrimBlankLines, DropsOnlyOuterBlankLines) {
-    EXPECT_EQ(TrimBlankLines("\n \n\ta\n\n b \n\t\n"), "\ta\n\n b ");
-    EXPECT_EQ(TrimBlankLines(" \n\t\n"), "");
-    EXPECT_EQ(TrimBlankLines("x"), "x");
-}
-
 }  // namespace
-}  // namespace corvela_sources
+}  // namespace rtf

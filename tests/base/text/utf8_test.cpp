@@ -1,4 +1,4 @@
-#include "cp1251.h"
+#include "base/text/utf8.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>
@@ -7,7 +7,7 @@
 
 #include "printable.h"
 
-namespace corvela_sources {
+namespace base {
 namespace {
 
 // The table against the system's converter, byte by byte (0x98 aside: the
@@ -80,4 +80,4 @@ INSTANTIATE_TEST_SUITE_P(
         ProblemCase{{"ab\0c", 4}, Utf8Problem::kZeroByte, "zero byte in the text"}));
 
 }  // namespace
-}  // namespace corvela_sources
+}  // namespace base

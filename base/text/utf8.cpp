@@ -1,21 +1,11 @@
-#include "cp1251.h"
+#include "base/text/utf8.h"
 
 #include <cstdio>
 
-namespace corvela_sources {
-namespace {
+#include "base/text/code_page.h"
 
-// Bytes 0x80-0xBF; 0xC0-0xFF are U+0410-U+044F in order.
-constexpr char16_t kHighHalf[64] = {
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
-    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 88
-    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
-    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
-    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // A0
-    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // A8
-    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // B0
-    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
-};
+namespace base {
+namespace {
 
 void AppendUtf8(char32_t c, std::string* out) {
     if (c < 0x80) {
@@ -67,20 +57,6 @@ bool DecodeUtf8(std::string_view text, std::size_t* pos, char32_t* c) {
 }
 
 }  // namespace
-
-char32_t Cp1251ToUnicode(unsigned char byte) {
-    if (byte < 0x80) return byte;
-    if (byte >= 0xC0) return 0x0410 + (byte - 0xC0);
-    return kHighHalf[byte - 0x80];
-}
-
-int UnicodeToCp1251(char32_t c) {
-    if (c < 0x80) return static_cast<int>(c);
-    if (c >= 0x0410 && c <= 0x044F) return static_cast<int>(0xC0 + (c - 0x0410));
-    for (int i = 0; i < 64; ++i)
-        if (kHighHalf[i] == c) return 0x80 + i;
-    return -1;
-}
 
 void AppendCp1251AsUtf8(std::string_view cp1251, std::string* out) {
     for (char ch : cp1251) {
@@ -146,4 +122,4 @@ std::string DescribeProblem(const Utf8Problem& problem) {
     return {};
 }
 
-}  // namespace corvela_sources
+}  // namespace base

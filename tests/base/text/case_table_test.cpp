@@ -1,4 +1,4 @@
-#include "coding/case_table.h"
+#include "base/text/case_table.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>
@@ -48,13 +48,13 @@ TEST(CaseTable, FoldsLatinCyrillicAndTheOtherCapitals) {
                           {0xB2, 0xB3} /* І і */,
                           {0xBD, 0xBE} /* Ѕ ѕ */};
     for (const Pair& pair : pairs) {
-        EXPECT_EQ(LowerCp1251(pair.upper), pair.lower) << int(pair.upper);
-        EXPECT_EQ(LowerCp1251(pair.lower), pair.lower) << int(pair.lower);
-        EXPECT_TRUE(IsUpperCp1251(pair.upper));
-        EXPECT_FALSE(IsUpperCp1251(pair.lower));
+        EXPECT_EQ(base::LowerCp1251(pair.upper), pair.lower) << int(pair.upper);
+        EXPECT_EQ(base::LowerCp1251(pair.lower), pair.lower) << int(pair.lower);
+        EXPECT_TRUE(base::IsUpperCp1251(pair.upper));
+        EXPECT_FALSE(base::IsUpperCp1251(pair.lower));
     }
     std::string word = "\xC3\xCE\xCB\xCE\xC2\xC0 Head";  // ГОЛОВА Head
-    LowerCp1251InPlace(word);
+    base::LowerCp1251InPlace(word);
     EXPECT_EQ(word, "\xE3\xEE\xEB\xEE\xE2\xE0 head");
 }
 
@@ -76,7 +76,7 @@ TEST(CaseTable, AgreesWithUnicodeForEveryByte) {
                 byteOf.find(static_cast<wchar_t>(towlower_l(static_cast<wint_t>(w), utf8)));
             if (lower != byteOf.end()) expected = lower->second;
         }
-        EXPECT_EQ(LowerCp1251(static_cast<unsigned char>(c)), expected) << "byte " << c;
+        EXPECT_EQ(base::LowerCp1251(static_cast<unsigned char>(c)), expected) << "byte " << c;
     }
     freelocale(utf8);
     iconv_close(toUnicode);

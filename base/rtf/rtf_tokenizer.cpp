@@ -1,4 +1,4 @@
-#include "plumbing/rtf/rtf_tokenizer.h"
+#include "base/rtf/rtf_tokenizer.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,11 +1,12 @@
-// Code page 1251 <-> UTF-8.  The engine keeps every text in code page 1251;
-// source files, the command line and the terminal speak UTF-8.
+// Code page 1251 <-> UTF-8.  The engine and the case records keep every text
+// in code page 1251; source files, the command line and the terminal speak
+// UTF-8.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace corvela_sources {
+namespace base {
 
 // Why a UTF-8 text could not be converted.
 struct Utf8Problem {
@@ -13,13 +14,6 @@ struct Utf8Problem {
     Kind kind = kNone;
     char32_t codePoint = 0;  // the character without a code page 1251 form
 };
-
-// The Unicode character of a code page 1251 byte.  Byte 0x98, unassigned in
-// the code page, stands for U+0098 so that every byte survives a round trip.
-char32_t Cp1251ToUnicode(unsigned char byte);
-
-// The code page 1251 byte of a Unicode character; -1 when it has none.
-int UnicodeToCp1251(char32_t codePoint);
 
 // Appends the UTF-8 form of a code page 1251 text to out.
 void AppendCp1251AsUtf8(std::string_view cp1251, std::string* out);
@@ -34,4 +28,4 @@ bool AppendUtf8AsCp1251(std::string_view utf8, std::string* out, Utf8Problem* pr
 // "invalid UTF-8", "zero byte in the text".
 std::string DescribeProblem(const Utf8Problem& problem);
 
-}  // namespace corvela_sources
+}  // namespace base

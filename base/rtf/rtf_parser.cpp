@@ -2,13 +2,14 @@
 // stream, the font and colour tables, and the runs of text handed to a Sink.
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "plumbing/rtf/rtf_format.h"
-#include "plumbing/rtf/rtf_tokenizer.h"
-#include "plumbing/rtf/rtf_words.h"
-#include "plumbing/text/code_page.h"
+#include "base/rtf/rtf_format.h"
+#include "base/rtf/rtf_tokenizer.h"
+#include "base/rtf/rtf_words.h"
+#include "base/text/code_page.h"
 
 namespace rtf {
 namespace {
@@ -20,6 +21,21 @@ constexpr int kDefaultHalfPoints = 24;
 constexpr int kMaxHalfPoints = 3276;  // 1638 points
 
 enum class Destination { Text, FontTable, ColourTable, Skip };
+
+// White space as Qt's QChar::isSpace sees it (font names are trimmed of it).
+bool IsSpace(char16_t c) {
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
+std::u16string TrimmedSpaces(std::u16string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsSpace(text[begin])) ++begin;
+    while (end > begin && IsSpace(text[end - 1])) --end;
+    return std::u16string(text.substr(begin, end - begin));
+}
 
 struct GroupState {
     Destination destination = Destination::Text;
@@ -35,14 +51,15 @@ struct GroupState {
 };
 
 struct FontEntry {
-    QString name;
-    QFont::StyleHint hint = QFont::AnyStyle;
+    std::u16string name;
+    FontFamily hint = FontFamily::Any;
     int codePage = 0;  // 0: the document's code page
 };
 
 class Parser {
 public:
-    Parser(std::string_view source, Sink& sink) : m_tokens(source), m_sink(sink) {}
+    Parser(std::string_view source, Sink& sink, const Reading& reading)
+        : m_tokens(source), m_sink(sink), m_reading(reading) {}
     void Run();
 
 private:
@@ -65,9 +82,10 @@ private:
 
     Tokenizer m_tokens;
     Sink& m_sink;
+    Reading m_reading;
     std::vector<GroupState> m_stack;
     std::size_t m_hiddenDepth = 0;  // groups beyond kMaxDepth
-    int m_codePage = plumbing::kCodePage1251;
+    int m_codePage = base::kCodePage1251;
     int m_defaultFont = 0;
     int m_skipPending = 0;  // characters still to skip after \uN
 
@@ -76,13 +94,13 @@ private:
     std::string m_fontName;
     FontEntry m_fontDraft;
 
-    std::vector<QColor> m_colours;
+    std::vector<std::optional<Colour>> m_colours;
     int m_red = 0, m_green = 0, m_blue = 0;
     bool m_colourGiven = false;
 
     ParagraphFormat m_finalParagraph;  // in effect when the outermost group closed
 
-    QString m_pending;
+    std::u16string m_pending;
     CharFormat m_pendingFormat;
     bool m_formatDirty = true;
 };
@@ -99,7 +117,7 @@ void Parser::Run() {
         }
         if (token.kind == Token::Kind::GroupClose) {
             m_skipPending = 0;
-            if (!CloseGroup() && started) break;
+            if (!CloseGroup() && started && m_reading.extent == Extent::OuterGroup) break;
             continue;
         }
         if (m_skipPending > 0) {  // the fallback characters of \uN
@@ -208,8 +226,7 @@ void Parser::HandleWord(const Token& token) {
     const bool on = !token.hasParameter || param != 0;
     switch (word) {
         case Word::AnsiCodePage:
-            m_codePage = param == plumbing::kCodePage1252 ? plumbing::kCodePage1252
-                                                          : plumbing::kCodePage1251;
+            m_codePage = param == base::kCodePage1252 ? base::kCodePage1252 : base::kCodePage1251;
             FormatChanged();
             return;
         case Word::DefaultFont:
@@ -273,16 +290,16 @@ void Parser::HandleWord(const Token& token) {
             state.paragraph = ParagraphFormat{};
             return;
         case Word::AlignLeft:
-            state.paragraph.alignment = Qt::AlignLeft;
+            state.paragraph.alignment = Alignment::Left;
             return;
         case Word::AlignCentre:
-            state.paragraph.alignment = Qt::AlignHCenter;
+            state.paragraph.alignment = Alignment::Centre;
             return;
         case Word::AlignRight:
-            state.paragraph.alignment = Qt::AlignRight;
+            state.paragraph.alignment = Alignment::Right;
             return;
         case Word::AlignJustify:
-            state.paragraph.alignment = Qt::AlignJustify;
+            state.paragraph.alignment = Alignment::Justify;
             return;
         case Word::Paragraph:
             EndParagraph();
@@ -344,24 +361,24 @@ void Parser::HandleFontTableWord(Word word, const Token& token) {
             m_fontName.clear();
             break;
         case Word::FontFamilyRoman:
-            m_fontDraft.hint = QFont::Serif;
+            m_fontDraft.hint = FontFamily::Serif;
             break;
         case Word::FontFamilySwiss:
-            m_fontDraft.hint = QFont::SansSerif;
+            m_fontDraft.hint = FontFamily::SansSerif;
             break;
         case Word::FontFamilyModern:
-            m_fontDraft.hint = QFont::TypeWriter;
+            m_fontDraft.hint = FontFamily::TypeWriter;
             break;
         case Word::FontFamilyScript:
-            m_fontDraft.hint = QFont::Cursive;
+            m_fontDraft.hint = FontFamily::Cursive;
             break;
         case Word::FontFamilyDecor:
-            m_fontDraft.hint = QFont::Decorative;
+            m_fontDraft.hint = FontFamily::Decorative;
             break;
         case Word::FontCharset:
             // ANSI and Cyrillic fonts carry their own code page; others follow \ansicpg.
-            m_fontDraft.codePage = token.parameter == 0     ? plumbing::kCodePage1252
-                                   : token.parameter == 204 ? plumbing::kCodePage1251
+            m_fontDraft.codePage = token.parameter == 0     ? base::kCodePage1252
+                                   : token.parameter == 204 ? base::kCodePage1251
                                                             : 0;
             break;
         default:
@@ -392,7 +409,11 @@ void Parser::HandleColourTableWord(Word word, const Token& token) {
 void Parser::HandleTableText(unsigned char byte) {
     if (State().destination == Destination::ColourTable) {
         if (byte != ';') return;
-        m_colours.push_back(m_colourGiven ? QColor(m_red, m_green, m_blue) : QColor());
+        m_colours.push_back(m_colourGiven ? std::optional<Colour>(Colour{
+                                                static_cast<std::uint8_t>(m_red),
+                                                static_cast<std::uint8_t>(m_green),
+                                                static_cast<std::uint8_t>(m_blue)})
+                                          : std::nullopt);
         m_red = m_green = m_blue = 0;
         m_colourGiven = false;
         return;
@@ -407,9 +428,10 @@ void Parser::HandleTableText(unsigned char byte) {
 
 void Parser::FinishFontEntry() {
     if (m_fontEntry < 0) return;
-    m_fontDraft.name = plumbing::DecodeCodePage(
-                           m_fontName, m_fontDraft.codePage ? m_fontDraft.codePage : m_codePage)
-                           .trimmed();
+    const int codePage = m_fontDraft.codePage ? m_fontDraft.codePage : m_codePage;
+    std::u16string name;
+    for (char c : m_fontName) name.push_back(base::DecodeByte(static_cast<unsigned char>(c), codePage));
+    m_fontDraft.name = TrimmedSpaces(name);
     if (!m_fonts.count(m_fontEntry)) m_fonts[m_fontEntry] = m_fontDraft;
     m_fontEntry = -1;
     m_fontName.clear();
@@ -417,13 +439,14 @@ void Parser::FinishFontEntry() {
 }
 
 int Parser::CodePageOfCurrentFont() const {
+    if (m_reading.bytesInCp1251) return base::kCodePage1251;
     const int font = m_stack.back().font >= 0 ? m_stack.back().font : m_defaultFont;
     const auto it = m_fonts.find(font);
     return it != m_fonts.end() && it->second.codePage ? it->second.codePage : m_codePage;
 }
 
 void Parser::AppendByte(unsigned char byte) {
-    AppendChar(byte < 0x80 ? char16_t(byte) : plumbing::DecodeByte(byte, CodePageOfCurrentFont()));
+    AppendChar(byte < 0x80 ? char16_t(byte) : base::DecodeByte(byte, CodePageOfCurrentFont()));
 }
 
 void Parser::AppendChar(char16_t ch) {
@@ -436,11 +459,11 @@ void Parser::AppendChar(char16_t ch) {
         }
         m_formatDirty = false;
     }
-    m_pending.append(QChar(ch));
+    m_pending.push_back(ch);
 }
 
 void Parser::FlushText() {
-    if (m_pending.isEmpty()) return;
+    if (m_pending.empty()) return;
     m_sink.Text(m_pending, m_pendingFormat);
     m_pending.clear();
 }
@@ -471,8 +494,8 @@ CharFormat Parser::Resolve() const {
 
 }  // namespace
 
-void Parse(std::string_view source, Sink& sink) {
-    Parser parser(source, sink);
+void Parse(std::string_view source, Sink& sink, const Reading& reading) {
+    Parser parser(source, sink, reading);
     parser.Run();
 }
 
