@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "command_line.h"
+
 namespace corvela_cli {
 
 // Exit statuses.
@@ -19,13 +21,6 @@ using Arguments = std::vector<std::string>;
 // A command's own options as given: "--scope" -> "rep"; a flag maps to "".
 using Options = std::map<std::string, std::string>;
 
-// An option a command takes after its name: "--rtf" (a flag) or "--scope"
-// with a value ("--scope rep" or "--scope=rep").
-struct OptionSpec {
-    const char* name;
-    bool takesValue;
-};
-
 struct Command {
     const char* name;
     const char* synopsis;     // the arguments, "SOURCE.rps OUTPUT.rpb"
@@ -33,7 +28,7 @@ struct Command {
     const char* description;  // the --help text after the synopsis, or null
     int minArguments;
     int maxArguments;
-    std::vector<OptionSpec> options;  // besides --home and --help
+    std::vector<tool_support::OptionRule> options;  // besides --home and --help
     int (*run)(const Arguments& arguments, const Options& options);
 };
 
@@ -42,6 +37,8 @@ const std::vector<Command>& Commands();
 
 // The command of that name, or null.
 const Command* FindCommand(const std::string& name);
+// The options of the command of that name, or null (for ParseCommandLine).
+const std::vector<tool_support::OptionRule>* OptionRulesOf(const std::string& name);
 
 // Handlers, one per command file.
 int RunCompileRepertory(const Arguments& arguments, const Options& options);

@@ -4,9 +4,10 @@
 #include <cstdio>
 
 #include "command.h"
+#include "command_line.h"
 #include "console.h"
-#include "options.h"
 #include "tool_support.h"
+#include "usage.h"
 
 namespace corvela_cli {
 namespace {
@@ -20,9 +21,9 @@ bool SetProgramDirectory(const std::string& home) {
 }
 
 int Run(int argc, char** argv) {
-    CommandLine line;
+    tool_support::CommandLine line;
     std::string error;
-    if (!ParseCommandLine(argc, argv, &line, &error)) {
+    if (!tool_support::ParseCommandLine(argc, argv, &OptionRulesOf, &line, &error)) {
         const Command* command = FindCommand(line.command);
         return UsageError(error, command);
     }
@@ -47,7 +48,9 @@ int Run(int argc, char** argv) {
         return UsageError(
             count < command->minArguments ? "missing arguments" : "too many arguments", command);
     if (!line.home.empty() && !SetProgramDirectory(line.home)) return kExitFailure;
-    return command->run(line.arguments, line.options);
+    Options options;
+    for (const auto& [name, value] : line.options) options[name] = value;  // the last one counts
+    return command->run(line.arguments, options);
 }
 
 }  // namespace

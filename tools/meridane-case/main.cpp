@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "console.h"
 #include "tool_support.h"
+#include "usage.h"
 
 namespace meridane_case {
 namespace {
@@ -20,9 +21,9 @@ bool SetProgramDirectory(const std::string& home) {
 }
 
 int Run(int argc, char** argv) {
-    CommandLine line;
+    tool_support::CommandLine line;
     std::string error;
-    if (!ParseCommandLine(argc, argv, &line, &error))
+    if (!tool_support::ParseCommandLine(argc, argv, &OptionRulesOf, &line, &error))
         return UsageError(error, FindCommand(line.command));
     if (line.command.empty()) {
         if (line.help) {
@@ -37,11 +38,11 @@ int Run(int argc, char** argv) {
         std::fputs((CommandUsage(*command) + "\n" + command->summary + ".\n").c_str(), stdout);
         return kExitOk;
     }
-    const int count = static_cast<int>(line.invocation.arguments.size());
+    const int count = static_cast<int>(line.arguments.size());
     if (count < command->minArguments) return UsageError("missing arguments", command);
     if (count > command->maxArguments) return UsageError("too many arguments", command);
     if (!line.home.empty() && !SetProgramDirectory(line.home)) return kExitFailure;
-    return command->run(line.invocation);
+    return command->run(Invocation{std::move(line.arguments), std::move(line.options)});
 }
 
 }  // namespace
