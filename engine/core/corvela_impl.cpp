@@ -139,11 +139,11 @@ int CorvelaImpl::NextSourcePosition() const {
     return m_sources.size() < kMaxSources ? static_cast<int>(m_sources.size()) : -1;
 }
 
-void CorvelaImpl::AppendSource(std::unique_ptr<DataSource> source) {
+void CorvelaImpl::AppendSource(OwnedSource source) {
     if (source != nullptr) m_sources.push_back(std::move(source));
 }
 
-void CorvelaImpl::AppendMateriaMedica(std::unique_ptr<DataSource> source) {
+void CorvelaImpl::AppendMateriaMedica(OwnedSource source) {
     if (source == nullptr) return;
     DataSource* appended = source.get();
     m_sources.push_back(std::move(source));
