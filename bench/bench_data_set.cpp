@@ -7,8 +7,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/files/atomic_file.h"
 #include "repertory_compiler.h"
-#include "source_file.h"
 
 namespace fs = std::filesystem;
 
@@ -48,7 +48,7 @@ bool PrepareDataSet(BenchDataSet* set, std::string* why) {
         return false;
     }
     fs::copy_file(set->cataloguePath, set->programDir + "/remedy_synonyms.txt");
-    if (!corvela_sources::ReadWholeFile(set->sourcePath, &set->sourceText, why)) return false;
+    if (!base::ReadWholeFile(set->sourcePath, &set->sourceText, why)) return false;
     corvela_sources::SourceError error;
     if (!corvela_sources::ParseRepertorySource(set->sourceText, set->sourcePath, &set->parsed,
                                                &error)) {

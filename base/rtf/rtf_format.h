@@ -21,9 +21,9 @@ struct Colour {
 };
 
 struct CharFormat {
-    std::u16string family;                // empty: no font table entry
-    FontFamily hint = FontFamily::Any;    // from \fswiss, \froman, ...
-    int halfPoints = 24;                  // \fs
+    std::u16string family;              // empty: no font table entry
+    FontFamily hint = FontFamily::Any;  // from \fswiss, \froman, ...
+    int halfPoints = 24;                // \fs
     bool bold = false;
     bool italic = false;
     bool underline = false;

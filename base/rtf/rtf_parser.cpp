@@ -409,11 +409,11 @@ void Parser::HandleColourTableWord(Word word, const Token& token) {
 void Parser::HandleTableText(unsigned char byte) {
     if (State().destination == Destination::ColourTable) {
         if (byte != ';') return;
-        m_colours.push_back(m_colourGiven ? std::optional<Colour>(Colour{
-                                                static_cast<std::uint8_t>(m_red),
-                                                static_cast<std::uint8_t>(m_green),
-                                                static_cast<std::uint8_t>(m_blue)})
-                                          : std::nullopt);
+        m_colours.push_back(m_colourGiven
+                                ? std::optional<Colour>(Colour{static_cast<std::uint8_t>(m_red),
+                                                               static_cast<std::uint8_t>(m_green),
+                                                               static_cast<std::uint8_t>(m_blue)})
+                                : std::nullopt);
         m_red = m_green = m_blue = 0;
         m_colourGiven = false;
         return;
@@ -430,7 +430,8 @@ void Parser::FinishFontEntry() {
     if (m_fontEntry < 0) return;
     const int codePage = m_fontDraft.codePage ? m_fontDraft.codePage : m_codePage;
     std::u16string name;
-    for (char c : m_fontName) name.push_back(base::DecodeByte(static_cast<unsigned char>(c), codePage));
+    for (char c : m_fontName)
+        name.push_back(base::DecodeByte(static_cast<unsigned char>(c), codePage));
     m_fontDraft.name = TrimmedSpaces(name);
     if (!m_fonts.count(m_fontEntry)) m_fonts[m_fontEntry] = m_fontDraft;
     m_fontEntry = -1;

@@ -35,7 +35,8 @@ struct Reverse1251 {
         for (auto& byte : bytes) byte = -1;
         for (int c = 0; c < 0x80; ++c) bytes[c] = static_cast<std::int16_t>(c);
         for (int i = 0; i < 64; ++i) {
-            if (kHigh1251[i] < bytes.size()) bytes[kHigh1251[i]] = static_cast<std::int16_t>(0x80 + i);
+            if (kHigh1251[i] < bytes.size())
+                bytes[kHigh1251[i]] = static_cast<std::int16_t>(0x80 + i);
         }
         for (int i = 0; i < 64; ++i) bytes[0x0410 + i] = static_cast<std::int16_t>(0xC0 + i);
     }

@@ -7,14 +7,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "base/files/path_parts.h"
+#include "base/files/program_directory.h"
 #include "base/text/case_table.h"
 #include "core/corvela_impl.h"
 #include "materia/materia_format.h"
 #include "materia/user_article_impl.h"
 #include "materia/user_materia_medica_impl.h"
 #include "platform/directory_listing.h"
-#include "platform/path_parts.h"
-#include "platform/program_directory.h"
 #include "repertory/repertory_impl.h"
 
 namespace {
@@ -29,8 +29,9 @@ bool Readable(const std::string& path) {
 }  // namespace
 
 ResolvedDataFile ResolveDataFile(const std::string& name, const std::string& directory) {
-    const std::string full = (!name.empty() && name[0] == '/') ? name : JoinPath(directory, name);
-    const std::string extension = base::LowerCp1251Copy(ExtensionOf(name));
+    const std::string full =
+        (!name.empty() && name[0] == '/') ? name : base::JoinPath(directory, name);
+    const std::string extension = base::LowerCp1251Copy(base::ExtensionOf(name));
     if (!extension.empty()) {
         if (!Readable(full)) return {};
         if (extension == ".rpb") return {full, DataFileKind::kRepertory};
@@ -45,7 +46,7 @@ ResolvedDataFile ResolveDataFile(const std::string& name, const std::string& dir
 void CorvelaImpl::Discover() {
     if (!m_sources.empty() || m_discovering) return;
     m_discovering = true;
-    const std::string directory = ProgramDirectory();
+    const std::string directory = base::ProgramDirectory();
     // Each file is loaded by its own name and extension, so "kent.v2.rpb"
     // loads and "x.rpb" beside "x.mmb" gives one source of each kind.
     for (const char* suffix : {".rpb", ".mmb"})

@@ -1,10 +1,10 @@
 #include "core/source_list_file.h"
 
+#include "base/files/path_parts.h"
+#include "base/files/program_directory.h"
 #include "base/text/case_table.h"
 #include "core/corvela_impl.h"
 #include "platform/ini_section_writer.h"
-#include "platform/path_parts.h"
-#include "platform/program_directory.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ std::vector<std::string> DataSourceListLines(const std::vector<std::string>& pat
     const std::string home = Normalised(programDirectory);
     std::vector<std::string> lines;
     for (const auto& path : paths) {
-        const bool beside = Normalised(DirectoryOf(path)) == home;
-        lines.push_back("file_name=" + (beside ? StemOf(path) : path));
+        const bool beside = Normalised(base::DirectoryOf(path)) == home;
+        lines.push_back("file_name=" + (beside ? base::StemOf(path) : path));
     }
     return lines;
 }
@@ -36,7 +36,7 @@ void CorvelaImpl::SaveDataSourceList() {
         const char* path = source->GetFilePath();
         paths.emplace_back(path != nullptr ? path : "");
     }
-    const std::string directory = ProgramDirectory();
-    WriteIniSection(JoinPath(directory, "corvela.ini"), "DataSources",
+    const std::string directory = base::ProgramDirectory();
+    WriteIniSection(base::JoinPath(directory, "corvela.ini"), "DataSources",
                     DataSourceListLines(paths, directory));
 }

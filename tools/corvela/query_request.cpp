@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "console.h"
 #include "base/text/utf8.h"
+#include "console.h"
 #include "source_lookup.h"
 
 namespace corvela_cli {
@@ -55,8 +55,7 @@ int BuildQuery(Corvela& engine, const Command& command, const Arguments& argumen
     std::string text;
     base::Utf8Problem problem;
     if (!base::AppendUtf8AsCp1251(utf8, &text, &problem))
-        return Fail("the query cannot be given to the engine: " +
-                    base::DescribeProblem(problem));
+        return Fail("the query cannot be given to the engine: " + base::DescribeProblem(problem));
     if (text.size() > kMaxQueryBytes) {
         std::fprintf(stderr,
                      "corvela: warning: the query is %zu bytes long in code page 1251; only its "

@@ -3,40 +3,15 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
-namespace {
-
-std::string_view Trim(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
-
-}  // namespace
+#include "base/files/atomic_file.h"
+#include "base/text/ascii.h"
 
 bool IniFile::Load(const std::string& path) {
     m_entries.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return false;
-    Parse(text.str());
+    std::string text;
+    if (!base::ReadWholeFile(path, &text)) return false;
+    Parse(text);
     return true;
 }
 
@@ -47,31 +22,34 @@ void IniFile::Parse(std::string_view text) {
     bool inSection = false;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        std::string_view line = Trim(text.substr(0, end));
+        std::string_view line = base::TrimAsciiSpace(text.substr(0, end));
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            section = std::string(
-                Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
+            section = std::string(base::TrimAsciiSpace(
+                line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
             inSection = true;
             continue;
         }
         const std::size_t equals = line.find('=');
         if (!inSection || equals == std::string_view::npos) continue;
-        std::string_view value = Trim(line.substr(equals + 1));
+        std::string_view value = base::TrimAsciiSpace(line.substr(equals + 1));
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
             value.back() == value.front()) {
             value = value.substr(1, value.size() - 2);
         }
-        m_entries.push_back(
-            Entry{section, std::string(Trim(line.substr(0, equals))), std::string(value)});
+        m_entries.push_back(Entry{section,
+                                  std::string(base::TrimAsciiSpace(line.substr(0, equals))),
+                                  std::string(value)});
     }
 }
 
 const IniFile::Entry* IniFile::Find(std::string_view section, std::string_view key) const {
     for (const Entry& entry : m_entries) {
-        if (EqualNoCase(entry.section, section) && EqualNoCase(entry.key, key)) return &entry;
+        if (base::EqualsIgnoringAsciiCase(entry.section, section) &&
+            base::EqualsIgnoringAsciiCase(entry.key, key))
+            return &entry;
     }
     return nullptr;
 }

@@ -1,5 +1,7 @@
 #include "model/lang/language.h"
 
+#include "base/files/path_parts.h"
+#include "base/files/program_directory.h"
 #include "model/core/code_page.h"
 #include "model/core/crc32.h"
 #include "model/core/exception.h"
@@ -38,12 +40,12 @@ CLanguage::CLanguage() : m_data(std::make_unique<CLanguageData>()) {}
 CLanguage::~CLanguage() = default;
 
 bool CLanguage::LoadProgramLanguage() {
-    return LoadFromIni(ProgramIniPath(), ProgramDirectory());
+    return LoadFromIni(ProgramIniPath(), base::ProgramDirectory());
 }
 
 bool CLanguage::LoadFromIni(const std::string& iniPath, const std::string& directory) {
     const std::string name = ReadProfileString(iniPath, "General", "Language", "english.lng");
-    return LoadFile(JoinPath(directory, name));
+    return LoadFile(base::JoinPath(directory, name));
 }
 
 bool CLanguage::LoadFile(const std::string& path) {

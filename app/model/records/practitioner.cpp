@@ -1,8 +1,9 @@
 #include "model/records/practitioner.h"
 
-#include "model/core/atomic_file.h"
+#include "base/files/atomic_file.h"
+#include "base/files/path_parts.h"
+#include "base/files/program_directory.h"
 #include "model/core/code_page.h"
-#include "model/core/program_paths.h"
 #include "model/lang/localize.h"
 #include "model/meta/layout.h"
 #include "model/storage/object_file.h"
@@ -19,7 +20,7 @@ struct CPractitioner::Layout : ClassLayout<CPractitioner> {
 MERIDANE_DEFINE_LAYOUT_ACCESSOR(CPractitioner);
 
 std::string CPractitioner::FilePath() {
-    return JoinPath(ProgramDirectory(), "practitioner.txt");
+    return base::JoinPath(base::ProgramDirectory(), "practitioner.txt");
 }
 
 CPractitioner::CPractitioner() {
@@ -37,8 +38,8 @@ CPractitioner::~CPractitioner() {
         std::string current;
         // Closing a case destroys one practitioner per item; most of them
         // would write the same text again.
-        if (ReadWholeFile(path, current) && current == text) return;
-        WriteFileAtomically(path, text);
+        if (base::ReadWholeFile(path, &current) && current == text) return;
+        base::WriteFileAtomically(path, text);
     } catch (...) {
         // Not being able to keep the defaults loses nothing of the case.
     }

@@ -5,8 +5,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "plumbing/rtf/rtf.h"
 #include "base/rtf/rtf_format.h"
+#include "plumbing/rtf/rtf.h"
 #include "plumbing/text/code_page.h"
 
 namespace rtf {

@@ -28,7 +28,8 @@ bool FitsCp1251(QStringView text) {
 }
 
 QString ToQString(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace plumbing

@@ -1,8 +1,11 @@
-// Splitting and joining '/'-separated paths, the way the engine names its files.
+// Splitting and joining '/'-separated paths, the way the program and the
+// engine name their files.
 #pragma once
 
 #include <string>
 #include <string_view>
+
+namespace base {
 
 // The part before the last '/' ("" when there is none; "/" for a file in the root).
 std::string DirectoryOf(std::string_view path);
@@ -12,5 +15,8 @@ std::string FileNameOf(std::string_view path);
 std::string ExtensionOf(std::string_view path);
 // The file name without its extension.
 std::string StemOf(std::string_view path);
-// directory + '/' + name; just name when directory is empty.
+// directory + '/' + name (no second '/' when directory ends in one); just
+// name when directory is empty.
 std::string JoinPath(std::string_view directory, std::string_view name);
+
+}  // namespace base

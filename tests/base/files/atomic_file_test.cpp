@@ -1,4 +1,4 @@
-#include "platform/atomic_file.h"
+#include "base/files/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -27,9 +27,10 @@ std::size_t EntryCount(const std::string& directory) {
 TEST(AtomicFile, ReplacesEveryTargetAndLeavesNoTemporaryFile) {
     ScratchDirectory dir;
     ScratchDirectory::Write(dir / "a", "old a");
-    std::vector<PendingFile> files = {{dir / "a", Bytes("new a")}, {dir / "b", Bytes("new b")}};
+    std::vector<base::PendingFile> files = {{dir / "a", Bytes("new a")},
+                                            {dir / "b", Bytes("new b")}};
     std::string error;
-    ASSERT_TRUE(WriteFilesAtomically(files, &error)) << error;
+    ASSERT_TRUE(base::WriteFilesAtomically(files, &error)) << error;
     EXPECT_EQ(ScratchDirectory::Read(dir / "a"), "new a");
     EXPECT_EQ(ScratchDirectory::Read(dir / "b"), "new b");
     EXPECT_EQ(EntryCount(dir.Path()), 2u);
@@ -38,10 +39,10 @@ TEST(AtomicFile, ReplacesEveryTargetAndLeavesNoTemporaryFile) {
 TEST(AtomicFile, MissingFolderFailsAndTouchesNothing) {
     ScratchDirectory dir;
     ScratchDirectory::Write(dir / "a", "old a");
-    std::vector<PendingFile> files = {{dir / "a", Bytes("new a")},
-                                      {dir / "no/such/dir/b", Bytes("b")}};
+    std::vector<base::PendingFile> files = {{dir / "a", Bytes("new a")},
+                                            {dir / "no/such/dir/b", Bytes("b")}};
     std::string error;
-    EXPECT_FALSE(WriteFilesAtomically(files, &error));
+    EXPECT_FALSE(base::WriteFilesAtomically(files, &error));
     EXPECT_NE(error.find("no/such/dir/b"), std::string::npos) << error;
     EXPECT_EQ(ScratchDirectory::Read(dir / "a"), "old a");
     EXPECT_EQ(EntryCount(dir.Path()), 1u);
@@ -51,8 +52,8 @@ TEST(AtomicFile, TargetThatIsADirectoryIsRefusedBeforeAnyWrite) {
     ScratchDirectory dir;
     ScratchDirectory::Write(dir / "a", "old a");
     fs::create_directory(dir / "b");
-    std::vector<PendingFile> files = {{dir / "a", Bytes("new a")}, {dir / "b", Bytes("b")}};
-    EXPECT_FALSE(WriteFilesAtomically(files, nullptr));
+    std::vector<base::PendingFile> files = {{dir / "a", Bytes("new a")}, {dir / "b", Bytes("b")}};
+    EXPECT_FALSE(base::WriteFilesAtomically(files, nullptr));
     EXPECT_EQ(ScratchDirectory::Read(dir / "a"), "old a");
     EXPECT_EQ(EntryCount(dir.Path()), 2u);
 }
@@ -67,7 +68,7 @@ TEST(AtomicFile, ReadOnlyFolderLeavesNothing) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(4);
-        ::_exit(WriteFileAtomically(dir / "a", Bytes("a"), nullptr) ? 1 : 0);
+        ::_exit(base::WriteFileAtomically(dir / "a", Bytes("a"), nullptr) ? 1 : 0);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -81,9 +82,50 @@ TEST(AtomicFile, ReadOnlyFolderLeavesNothing) {
 TEST(AtomicFile, NewFileGetsTheUsualModeNotThePrivateOne) {
     ScratchDirectory dir;
     mode_t mask = ::umask(022);
-    ASSERT_TRUE(WriteFileAtomically(dir / "a", Bytes("a"), nullptr));
+    ASSERT_TRUE(base::WriteFileAtomically(dir / "a", Bytes("a"), nullptr));
     ::umask(mask);
     EXPECT_EQ(fs::status(dir / "a").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                   fs::perms::others_read);
+}
+
+TEST(AtomicFile, ReplacedFileKeepsItsMode) {
+    ScratchDirectory dir;
+    ScratchDirectory::Write(dir / "a", "old a");
+    fs::permissions(dir / "a", fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(base::WriteFileAtomically(dir / "a", std::string_view("new a")));
+    EXPECT_EQ(ScratchDirectory::Read(dir / "a"), "new a");
+    EXPECT_EQ(fs::status(dir / "a").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(AtomicFile, FailureLeavesItsCauseInErrno) {
+    ScratchDirectory dir;
+    errno = 0;
+    EXPECT_FALSE(base::WriteFileAtomically(dir / "no/such/a", std::string_view("a")));
+    EXPECT_EQ(errno, ENOENT);
+    fs::create_directory(dir / "b");
+    std::string error;
+    EXPECT_FALSE(base::WriteFileAtomically(dir / "b", std::string_view("b"), &error));
+    EXPECT_EQ(errno, EISDIR);
+    EXPECT_EQ(error, "cannot replace \"" + (dir / "b") + "\": Is a directory");
+    EXPECT_FALSE(base::WriteFileAtomically("", std::string_view("c")));
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(EntryCount(dir.Path()), 1u);
+}
+
+TEST(ReadWholeFile, ReadsEveryByteOrSaysWhy) {
+    ScratchDirectory dir;
+    const std::string bytes("a\0b\r\n\xFF", 6);
+    ScratchDirectory::Write(dir / "a", bytes);
+    std::string content = "stale";
+    ASSERT_TRUE(base::ReadWholeFile(dir / "a", &content));
+    EXPECT_EQ(content, bytes);
+
+    std::string error;
+    errno = 0;
+    EXPECT_FALSE(base::ReadWholeFile(dir / "missing", &content, &error));
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(content, "");
+    EXPECT_EQ(error, "cannot read " + (dir / "missing") + ": No such file or directory");
 }

@@ -1,4 +1,6 @@
-#include "platform/path_parts.h"
+#include "base/files/path_parts.h"
+
+namespace base {
 
 std::string DirectoryOf(std::string_view path) {
     auto slash = path.rfind('/');
@@ -31,3 +33,5 @@ std::string JoinPath(std::string_view directory, std::string_view name) {
     joined += name;
     return joined;
 }
+
+}  // namespace base
