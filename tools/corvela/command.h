@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "command_line.h"
+#include "tool_support.h"
 
 namespace corvela_cli {
 
-// Exit statuses.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;  // the work failed; the reason is on stderr
-inline constexpr int kExitUsage = 2;    // the command line was wrong
+using tool_support::kExitFailure;
+using tool_support::kExitOk;
+using tool_support::kExitUsage;
 
 // A command's arguments as given (UTF-8), options removed.
 using Arguments = std::vector<std::string>;

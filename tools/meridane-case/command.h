@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "command_line.h"
+#include "tool_support.h"
 
 namespace meridane_case {
 
-// Exit statuses.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;  // the work failed; the reason is on stderr
-inline constexpr int kExitUsage = 2;    // the command line was wrong
+using tool_support::kExitFailure;
+using tool_support::kExitOk;
+using tool_support::kExitUsage;
 
 // What a command is given: its arguments and its options in command-line
 // order, all as typed (UTF-8).

@@ -1,33 +1,30 @@
 #include "console.h"
 
 #include <charconv>
-#include <cstdio>
-#include <cstring>
 
-#include "command.h"
-#include "usage.h"
 #include "base/text/utf8.h"
+#include "command.h"
 #include "tool_support.h"
+#include "usage.h"
 
 namespace meridane_case {
+namespace {
+
+constexpr const char* kTool = "meridane-case";
+
+}  // namespace
 
 int Fail(std::string_view message) {
-    tool_support::PrintError("meridane-case", message);
-    return kExitFailure;
+    return tool_support::Fail(kTool, message);
 }
 
 int UsageError(std::string_view message, const Command* command) {
-    tool_support::PrintError("meridane-case", message);
-    const std::string usage = command != nullptr ? CommandUsage(*command) : ToolUsage();
-    std::fputs(usage.c_str(), stderr);
-    return kExitUsage;
+    return tool_support::UsageError(kTool, message,
+                                    command != nullptr ? CommandUsage(*command) : ToolUsage());
 }
 
 bool WriteOut(std::string_view text) {
-    std::string error;
-    if (tool_support::WriteStdout(text, &error)) return true;
-    Fail(error);
-    return false;
+    return tool_support::WriteOut(kTool, text);
 }
 
 std::string Utf8(std::string_view cp1251) {
