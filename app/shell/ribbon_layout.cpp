@@ -1,23 +1,24 @@
 #include "shell/ribbon_layout.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QToolButton>
 #include <cstdlib>
 
-#include "model/lang/localize.h"
 #include "plumbing/ribbon/application_menu.h"
 #include "plumbing/ribbon/command_registry.h"
 #include "plumbing/ribbon/ribbon_bar.h"
 #include "plumbing/ribbon/ribbon_category.h"
 #include "plumbing/ribbon/ribbon_panel.h"
-#include "plumbing/text/code_page.h"
 #include "plumbing/translation/translation_filter.h"
-#include "shell/command_ids.h"
 #include "shell/shell_icons.h"
+#include "views/command_ids.h"
+#include "views/repertory/repertory_window.h"
+#include "views/window_texts.h"
 
 namespace {
 
-QString Localized(const char* text) { return plumbing::DecodeCodePage(Localize(text, 1)); }
+using views::Localized;
 
 struct CommandText {
     int id;
@@ -45,6 +46,8 @@ constexpr CommandText kCommands[] = {
     {ID_OPEN_REPERTORY_ORRESTAD, "Orrestad's Repertory", nullptr, ShellIconKind::RepertoryRed},
     {ID_OPEN_REPERTORY_HALDEN, "Halden's Repertory          ", nullptr,
      ShellIconKind::RepertoryBlue},
+    {ID_OPEN_REPERTORY_LIST, "Repertories", "Open any loaded repertory",
+     ShellIconKind::Repertories},
     {ID_OPEN_MATERIA_MEDICA, "Materia Medica            ", nullptr, ShellIconKind::MateriaMedica},
     {ID_SEARCH, "Search", nullptr, ShellIconKind::Search},
     {ID_ONLIDE_HOME, "Meridane Suite on the Web ", nullptr, ShellIconKind::Web},
@@ -73,6 +76,21 @@ void AddLarge(CRibbonPanel& panel, int id) {
         QAction* action = button->defaultAction();
         action->setIconText(TwoLines(action->text()));
     }
+}
+
+// "Repertories": a drop-down of every loaded repertory, filled each time it
+// opens (views/repertory).
+void AddRepertoriesButton(CRibbonPanel& panel) {
+    QToolButton* button = panel.AddLargeButton(ID_OPEN_REPERTORY_LIST);
+    if (button == nullptr) return;
+    button->defaultAction()->setIconText(TwoLines(button->defaultAction()->text()));
+    auto* menu = new QMenu(button);
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        menu->clear();
+        FillRepertoriesMenu(*menu);
+    });
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
 }
 
 }  // namespace
@@ -116,6 +134,7 @@ void BuildRibbon(CRibbonBar& ribbon) {
     CRibbonPanel* references = patient->AddPanel(Localized("References"));
     AddLarge(*references, ID_OPEN_REPERTORY_ORRESTAD);
     AddLarge(*references, ID_OPEN_REPERTORY_HALDEN);
+    AddRepertoriesButton(*references);
     AddLarge(*references, ID_OPEN_MATERIA_MEDICA);
     AddLarge(*references, ID_SEARCH);
 

@@ -2,9 +2,10 @@
 
 #include "base/files/path_parts.h"
 #include "base/files/program_directory.h"
+#include "base/files/user_folders.h"
 #include "base/text/case_table.h"
 #include "core/corvela_impl.h"
-#include "platform/ini_section_writer.h"
+#include "platform/config_file.h"
 
 namespace {
 
@@ -36,7 +37,9 @@ void CorvelaImpl::SaveDataSourceList() {
         const char* path = source->GetFilePath();
         paths.emplace_back(path != nullptr ? path : "");
     }
+    // An installed program directory is read-only: the list then goes to the
+    // user's configuration folder.
     const std::string directory = base::ProgramDirectory();
-    WriteIniSection(base::JoinPath(directory, "corvela.ini"), "DataSources",
-                    DataSourceListLines(paths, directory));
+    WriteConfigSection(directory, base::UserConfigDirectory(), "corvela.ini", "DataSources",
+                       DataSourceListLines(paths, directory));
 }

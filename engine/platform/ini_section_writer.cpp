@@ -33,7 +33,7 @@ std::vector<std::string> SplitKeepingEnds(const std::string& text) {
 }  // namespace
 
 bool WriteIniSection(const std::string& path, std::string_view name,
-                     const std::vector<std::string>& lines) {
+                     const std::vector<std::string>& lines, std::string* error) {
     std::string old;
     base::ReadWholeFile(path, &old);  // a missing file is created
     const std::string eol = old.find("\r\n") != std::string::npos ? "\r\n" : "\n";
@@ -64,5 +64,5 @@ bool WriteIniSection(const std::string& path, std::string_view name,
     }
     std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(result.data()),
                                         result.size());
-    return base::WriteFileAtomically(path, bytes, nullptr);
+    return base::WriteFileAtomically(path, bytes, error);
 }

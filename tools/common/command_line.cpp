@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "tool_support.h"
+
 namespace tool_support {
 namespace {
 
@@ -48,9 +50,10 @@ bool ParseCommandLine(int argc, char** argv, OptionRulesOf rulesOf, CommandLine*
             options = false;
         } else if (arg == "--help" || arg == "-h") {
             line->help = true;
-        } else if (name == "--home") {
-            if (!TakeValue(arg, argc, argv, &i, &line->home) || line->home.empty()) {
-                *error = "--home needs a directory";
+        } else if (name == "--home" || name == "--data") {
+            std::string* folder = name == "--home" ? &line->home : &line->data;
+            if (!TakeValue(arg, argc, argv, &i, folder) || folder->empty()) {
+                *error = std::string(name) + " needs a directory";
                 return false;
             }
         } else if (const OptionRule* rule = FindOption(rules, name)) {
@@ -72,6 +75,11 @@ bool ParseCommandLine(int argc, char** argv, OptionRulesOf rulesOf, CommandLine*
         }
     }
     return true;
+}
+
+bool ApplyFolderOptions(const CommandLine& line, std::string* error) {
+    return (line.home.empty() || SetProgramDirectory(line.home, error)) &&
+           (line.data.empty() || SetUserDataDirectory(line.data, error));
 }
 
 }  // namespace tool_support

@@ -1,6 +1,6 @@
 // The command line every tool of the project reads:
-//   TOOL [--home DIR] COMMAND [OPTIONS] [ARGUMENTS] [--help]
-// --home and --help may stand anywhere, a command's own options anywhere after
+//   TOOL [--home DIR] [--data DIR] COMMAND [OPTIONS] [ARGUMENTS] [--help]
+// --home, --data and --help may stand anywhere, a command's own options anywhere after
 // its name ("--name VALUE" or "--name=VALUE"); "--" ends the options, so that a
 // following argument may start with '-'.
 #pragma once
@@ -20,6 +20,7 @@ struct OptionRule {
 
 struct CommandLine {
     std::string home;     // --home DIR; empty when not given
+    std::string data;     // --data DIR; empty when not given
     bool help = false;    // --help or -h
     std::string command;  // empty when none was given
     std::vector<std::string> arguments;
@@ -34,9 +35,14 @@ using OptionRulesOf = const std::vector<OptionRule>* (*)(const std::string& comm
 
 // Parses argv[1..argc).  False with the reason in *error ("unknown option
 // --x", "--scope needs a value", "--rtf takes no value", "--home needs a
-// directory"); *line then holds what was read up to there, the command
-// included when it came first.
+// directory", "--data needs a directory"); *line then holds what was read up
+// to there, the command included when it came first.
 bool ParseCommandLine(int argc, char** argv, OptionRulesOf rulesOf, CommandLine* line,
                       std::string* error);
+
+// Points the program directory (--home) and the user data folder (--data) at
+// the folders the command line names, when it names them; must happen before
+// the engine is first used.  False with *error set when one is no directory.
+bool ApplyFolderOptions(const CommandLine& line, std::string* error);
 
 }  // namespace tool_support

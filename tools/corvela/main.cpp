@@ -12,14 +12,6 @@
 namespace corvela_cli {
 namespace {
 
-// Points the program directory at DIR; must happen before the engine is first used.
-bool SetProgramDirectory(const std::string& home) {
-    std::string error;
-    if (tool_support::SetProgramDirectory(home, &error)) return true;
-    Fail(error);
-    return false;
-}
-
 int Run(int argc, char** argv) {
     tool_support::CommandLine line;
     std::string error;
@@ -47,7 +39,7 @@ int Run(int argc, char** argv) {
     if (count < command->minArguments || count > command->maxArguments)
         return UsageError(
             count < command->minArguments ? "missing arguments" : "too many arguments", command);
-    if (!line.home.empty() && !SetProgramDirectory(line.home)) return kExitFailure;
+    if (!tool_support::ApplyFolderOptions(line, &error)) return Fail(error);
     Options options;
     for (const auto& [name, value] : line.options) options[name] = value;  // the last one counts
     return command->run(line.arguments, options);

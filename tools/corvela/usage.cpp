@@ -6,10 +6,12 @@ namespace corvela_cli {
 
 std::string ToolUsage() {
     std::string text =
-        "usage: corvela [--home DIR] COMMAND [ARGUMENTS]\n"
+        "usage: corvela [--home DIR] [--data DIR] COMMAND [ARGUMENTS]\n"
         "\n"
-        "Compiles and inspects the data files of the program directory (DIR, else\n"
-        "$MERIDANE_HOME, else the directory of the engine's program).  Texts are UTF-8.\n"
+        "Compiles and inspects the data files of the program directory (--home DIR,\n"
+        "else $MERIDANE_HOME, else the directory of the engine's program) and of the\n"
+        "user data folder (--data DIR, else $MERIDANE_DATA, else $XDG_DATA_HOME/meridane,\n"
+        "else ~/.local/share/meridane).  Texts are UTF-8.\n"
         "\n"
         "commands:\n";
     for (const Command& command : Commands()) {
@@ -22,7 +24,7 @@ std::string ToolUsage() {
 }
 
 std::string CommandUsage(const Command& command) {
-    std::string text = std::string("usage: corvela [--home DIR] ") + command.name;
+    std::string text = std::string("usage: corvela [--home DIR] [--data DIR] ") + command.name;
     if (*command.synopsis != '\0') text += std::string(" ") + command.synopsis;
     text += "\n";
     return text;

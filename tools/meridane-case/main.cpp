@@ -12,14 +12,6 @@
 namespace meridane_case {
 namespace {
 
-// Points the program directory at DIR; must happen before the engine is first used.
-bool SetProgramDirectory(const std::string& home) {
-    std::string error;
-    if (tool_support::SetProgramDirectory(home, &error)) return true;
-    Fail(error);
-    return false;
-}
-
 int Run(int argc, char** argv) {
     tool_support::CommandLine line;
     std::string error;
@@ -41,7 +33,7 @@ int Run(int argc, char** argv) {
     const int count = static_cast<int>(line.arguments.size());
     if (count < command->minArguments) return UsageError("missing arguments", command);
     if (count > command->maxArguments) return UsageError("too many arguments", command);
-    if (!line.home.empty() && !SetProgramDirectory(line.home)) return kExitFailure;
+    if (!tool_support::ApplyFolderOptions(line, &error)) return Fail(error);
     return command->run(Invocation{std::move(line.arguments), std::move(line.options)});
 }
 

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "saved_environment.h"
 
 namespace tool_support {
 namespace {
@@ -29,16 +32,17 @@ Parsed Parse(std::vector<std::string> args) {
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
     Parsed parsed;
-    parsed.ok = ParseCommandLine(static_cast<int>(argv.size()), argv.data(), &RulesOf,
-                                 &parsed.line, &parsed.error);
+    parsed.ok = ParseCommandLine(static_cast<int>(argv.size()), argv.data(), &RulesOf, &parsed.line,
+                                 &parsed.error);
     return parsed;
 }
 
 TEST(CommandLine, OptionsStandAnywhereAfterTheCommandInTheirOrder) {
-    const Parsed p = Parse({"--home=/h", "search", "--scope", "rep", "head", "--rtf",
-                            "--scope=mm", "-h", "--", "--pain"});
+    const Parsed p = Parse({"--home=/h", "search", "--scope", "rep", "head", "--rtf", "--data",
+                            "/d", "--scope=mm", "-h", "--", "--pain"});
     ASSERT_TRUE(p.ok) << p.error;
     EXPECT_EQ(p.line.home, "/h");
+    EXPECT_EQ(p.line.data, "/d");
     EXPECT_TRUE(p.line.help);
     EXPECT_EQ(p.line.command, "search");
     EXPECT_EQ(p.line.arguments, (std::vector<std::string>{"head", "--pain"}));
@@ -59,6 +63,8 @@ TEST(CommandLine, RefusalsSayWhatIsWrong) {
         {{"sources", "--home"}, "--home needs a directory"},
         {{"sources", "--home", ""}, "--home needs a directory"},
         {{"sources", "--home="}, "--home needs a directory"},
+        {{"sources", "--data"}, "--data needs a directory"},
+        {{"--data=", "sources"}, "--data needs a directory"},
     };
     for (const Case& c : cases) {
         const Parsed p = Parse(c.args);
@@ -74,6 +80,24 @@ TEST(CommandLine, AnUnknownCommandLeavesItsOptionsUnchecked) {
     EXPECT_EQ(p.line.arguments, std::vector<std::string>{"x"});
     EXPECT_TRUE(p.line.options.empty());
     EXPECT_EQ(Parse({"-"}).line.command, "-");  // a lone dash is no option
+}
+
+// The folders go to the variables the engine and the program read, made
+// absolute; a folder that is none is refused before anything is set.
+TEST(CommandLine, FolderOptionsPointTheVariablesAtTheFolders) {
+    const SavedEnvironment saved{"MERIDANE_HOME", "MERIDANE_DATA"};
+    CommandLine line;
+    line.home = "/";
+    line.data = "/no/such/folder";
+    std::string error;
+    EXPECT_FALSE(ApplyFolderOptions(line, &error));
+    EXPECT_EQ(error, "no such directory: /no/such/folder");
+    line.data = "/.";
+    ASSERT_TRUE(ApplyFolderOptions(line, &error)) << error;
+    EXPECT_STREQ(std::getenv("MERIDANE_HOME"), "/");
+    EXPECT_STREQ(std::getenv("MERIDANE_DATA"), "/");
+    EXPECT_TRUE(ApplyFolderOptions(CommandLine{}, &error));  // nothing named, nothing changed
+    EXPECT_STREQ(std::getenv("MERIDANE_DATA"), "/");
 }
 
 }  // namespace
