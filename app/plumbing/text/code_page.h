@@ -12,6 +12,12 @@
 
 namespace plumbing {
 
+// The byte-level pieces, under the names the windows know them by; they are
+// base's own (base/text/code_page.h), not copies.
+using base::DecodeByte;
+using base::kCodePage1251;
+using base::kCodePage1252;
+
 // The whole byte string decoded byte by byte; never fails.
 QString DecodeCodePage(std::string_view bytes, int codePage = base::kCodePage1251);
 
