@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdlib>
 
+#include "base/text/ascii.h"
 #include "case_access.h"
 #include "command.h"
 #include "console.h"
@@ -16,27 +17,12 @@
 
 namespace meridane_case {
 
-namespace {
-
-bool EndsWith(const std::string& text, const char* suffix) {
-    const std::string tail(suffix);
-    if (text.size() < tail.size()) return false;
-    for (std::size_t i = 0; i < tail.size(); ++i) {
-        char c = text[text.size() - tail.size() + i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != tail[i]) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 int RunExportChart(const Invocation& invocation) {
     const Command* command = FindCommand("export-chart");
     const std::string& path = invocation.arguments[0];
     const std::string& out = invocation.arguments[1];
-    const bool pdf = EndsWith(out, ".pdf");
-    if (!pdf && !EndsWith(out, ".png"))
+    const bool pdf = base::EndsWithIgnoringAsciiCase(out, ".pdf");
+    if (!pdf && !base::EndsWithIgnoringAsciiCase(out, ".png"))
         return UsageError("the chart is written as .pdf or .png", command);
     const std::string* analysisText = invocation.Option("--analysis");
 
