@@ -42,3 +42,10 @@ CDocument* OpenRepertoryDocument(const Guid& source, std::int32_t rubric);
 // The GetName text (code page 1251) of the data source the engine finds for
 // `source` (FindDataSource), or "Unknown Autor" when it finds none.
 std::string GetSourceTitle(const Guid& source);
+
+// Opens, or brings forward, the repertory document of `source` (as
+// OpenRepertoryDocument with no rubric) and runs `query` (the query
+// language, code page 1251, for instance "@acon") in its search strip, so
+// that the browser lists the rubrics it finds.  Returns the document; null
+// without a host or when the window cannot be opened.
+CDocument* OpenRepertorySearch(const Guid& source, const std::string& query);

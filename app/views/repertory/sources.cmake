@@ -1,3 +1,4 @@
 # The repertory browser's window: template, commands, entry points.
 target_sources(meridane_views PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/repertory_window.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/repertory_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/repertory_search_entry.cpp)
