@@ -11,6 +11,7 @@
 #include "model/records/case.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
+#include "views/materia/materia_screenshots.h"
 
 namespace {
 
@@ -41,6 +42,10 @@ void TakePictures(CMeridaneApp& app, const QString& folder) {
     if (ok && app.CurrentCase() != nullptr) {
         app.OpenCaseItem(CCaseView::TopicKind::Episode, &app.CurrentCase()->GetFirstEpisode());
         ok = Save(frame, folder, "episode.png");
+    }
+    if (ok) {
+        ok = materia::TakeMateriaMedicaPictures(
+            [&](const char* name) { return Save(frame, folder, name); });
     }
     std::fflush(stdout);
     QApplication::exit(ok ? 0 : 3);

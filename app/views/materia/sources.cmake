@@ -8,6 +8,7 @@ target_sources(meridane_views PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/materia_medica_pad_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/materia_medica_panel_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/materia_medica_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/materia_screenshots.cpp
   ${CMAKE_CURRENT_LIST_DIR}/materia_search.cpp
   ${CMAKE_CURRENT_LIST_DIR}/materia_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remedy_index_renderer.cpp
