@@ -41,8 +41,8 @@ CMateriaMedicaAutors::CMateriaMedicaAutors(CMateriaMedicaDoc& document, QWidget*
     // The entries are the sources' own texts.
     CTranslationFilter::ExcludeFromTranslation(this);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setUniformItemSizes(true);
-    setTextElideMode(Qt::ElideRight);
+    setWordWrap(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QListWidget::itemClicked, this, &CMateriaMedicaAutors::Select);
     connect(this, &QListWidget::itemActivated, this, &CMateriaMedicaAutors::Select);
     connect(&m_document, &CDocument::Changed, this, &CMateriaMedicaAutors::MarkCurrent);
@@ -67,29 +67,51 @@ QListWidgetItem* CMateriaMedicaAutors::EntryOf(const Guid& id) const {
 }
 
 void CMateriaMedicaAutors::Rebuild() {
-    m_rebuilding = true;
-    clear();
     Corvela& engine = CorvelaInstance();
     materia::CUserMateriaMedicas& users = materia::CUserMateriaMedicas::Get();
     const std::string hintFormat = Localize("{Autor: }%s\n{Name: }%s\n{Description: }%s", 0);
+    struct Entry {
+        QString text, hint;
+        QByteArray id;
+        bool user;
+    };
+    QList<Entry> entries;
     for (unsigned i = 0; i < engine.GetDataSourceCount(); ++i) {
         DataSource* source = engine.GetDataSource(i);
         if (source->GetType() != kSourceMateriaMedica || users.IsHidden(source)) continue;
         const std::string author = Text(source->GetText3());
         std::string shown = author.empty() ? Text(source->GetName()) : author;
         if (users.IsModified(source)) shown += '*';
-        auto* entry = new QListWidgetItem(plumbing::DecodeCodePage(shown), this);
-        entry->setToolTip(plumbing::DecodeCodePage(views::FormatTexts(
-            hintFormat, {author, Text(source->GetName()), Text(source->GetText5())})));
-        entry->setData(kIdRole, IdBytes(*source->GetGuid()));
-        if (materia::IsUserSource(source)) {
+        entries.append({plumbing::DecodeCodePage(shown),
+                        plumbing::DecodeCodePage(views::FormatTexts(
+                            hintFormat, {author, Text(source->GetName()), Text(source->GetText5())})),
+                        IdBytes(*source->GetGuid()), materia::IsUserSource(source)});
+    }
+    QString userEntry = views::Localized(kUserArticleEntry);
+    if (users.IsModified(users.UserArticleCollection(false))) userEntry += QLatin1Char('*');
+    // Most broadcasts only move the window: the entries stay as they are.
+    bool same = count() == entries.size() + 1 && item(count() - 1)->text() == userEntry;
+    for (qsizetype row = 0; same && row < entries.size(); ++row) {
+        const QListWidgetItem* shown = item(static_cast<int>(row));
+        same = shown->text() == entries[row].text && shown->toolTip() == entries[row].hint &&
+               shown->data(kIdRole).toByteArray() == entries[row].id;
+    }
+    if (same) {
+        MarkCurrent();
+        return;
+    }
+    m_rebuilding = true;
+    clear();
+    for (const Entry& shown : entries) {
+        auto* entry = new QListWidgetItem(shown.text, this);
+        entry->setToolTip(shown.hint);
+        entry->setData(kIdRole, shown.id);
+        if (shown.user) {
             QFont italic = font();
             italic.setItalic(true);
             entry->setFont(italic);
         }
     }
-    QString userEntry = views::Localized(kUserArticleEntry);
-    if (users.IsModified(users.UserArticleCollection(false))) userEntry += QLatin1Char('*');
     auto* user = new QListWidgetItem(userEntry, this);
     user->setToolTip(views::Localized(kUserArticleHint));
     user->setData(kIdRole, QByteArray(materia::kUserArticleIdText));

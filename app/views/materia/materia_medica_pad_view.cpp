@@ -6,7 +6,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 #include <QSplitter>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -16,6 +16,7 @@
 #include "model/lang/localize.h"
 #include "plumbing/text/code_page.h"
 #include "plumbing/translation/translation_filter.h"
+#include "views/materia/contents_model.h"
 #include "views/materia/materia_medica_autors.h"
 #include "views/materia/materia_medica_doc.h"
 #include "views/materia/materia_medica_index_view.h"
@@ -27,9 +28,8 @@
 
 namespace {
 
-constexpr int kRemedyRole = Qt::UserRole + 1;
-constexpr int kLeftWidth = 230;
-constexpr int kIndexWidth = 360;
+constexpr int kLeftWidth = 200;
+constexpr int kIndexWidth = 250;
 
 }  // namespace
 
@@ -38,18 +38,22 @@ CMateriaMedicaPadView::CMateriaMedicaPadView(CMateriaMedicaDoc& document, QWidge
       m_document(document),
       m_panel(new CMateriaMedicaPanelView(document, this)),
       m_autors(new CMateriaMedicaAutors(document)),
-      m_contents(new QTreeWidget),
+      m_contentsModel(new CContentsModel(this)),
+      m_contents(new QTreeView),
       m_article(new CMateriaMedicaView(document)),
       m_index(new CMateriaMedicaIndexView(document)) {
     setObjectName(QStringLiteral("MateriaMedicaPadView"));
     CTranslationFilter::ExcludeFromTranslation(m_contents);
-    m_contents->setColumnCount(2);
-    m_contents->setHeaderLabels({views::Localized("Index"), views::Localized("Remedy")});
+    m_contents->setModel(m_contentsModel);
     m_contents->setRootIsDecorated(false);
     m_contents->setUniformRowHeights(true);
     m_contents->setAllColumnsShowFocus(true);
     m_contents->header()->setStretchLastSection(true);
-    m_contents->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // The short names are short: a fixed first column, so a long book needs
+    // no measuring of every row.
+    m_contents->header()->setSectionResizeMode(0, QHeaderView::Interactive);
+    m_contents->header()->resizeSection(
+        0, m_contents->fontMetrics().horizontalAdvance(QStringLiteral("kali-bi-m")) + 12);
 
     auto* left = new QSplitter(Qt::Vertical);
     left->addWidget(m_autors);
@@ -66,7 +70,7 @@ CMateriaMedicaPadView::CMateriaMedicaPadView(CMateriaMedicaDoc& document, QWidge
     body->setStretchFactor(1, 1);
     body->setStretchFactor(2, 0);
     body->setChildrenCollapsible(false);
-    body->setSizes({kLeftWidth, 600, kIndexWidth});
+    body->setSizes({kLeftWidth, 700, kIndexWidth});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -74,12 +78,14 @@ CMateriaMedicaPadView::CMateriaMedicaPadView(CMateriaMedicaDoc& document, QWidge
     layout->addWidget(m_panel);
     layout->addWidget(body, 1);
 
-    connect(m_contents, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        if (item == nullptr) return;
-        m_document.Navigate(item->data(0, kRemedyRole).toInt(), m_document.MateriaMedica());
+    auto show = [this](const QModelIndex& index) {
+        if (!index.isValid()) return;
+        m_document.Navigate(index.data(CContentsModel::kRemedyRole).toInt(),
+                            m_document.MateriaMedica());
         BroadcastEvent(EV_UPDATE_MATERIA_MEDICA);
-    });
-    connect(m_contents, &QTreeWidget::itemClicked, m_contents, &QTreeWidget::itemActivated);
+    };
+    connect(m_contents, &QTreeView::activated, this, show);
+    connect(m_contents, &QTreeView::clicked, this, show);
     connect(&m_document, &CDocument::Changed, this, [this] {
         RebuildContents();
         MarkContents();
@@ -87,6 +93,7 @@ CMateriaMedicaPadView::CMateriaMedicaPadView(CMateriaMedicaDoc& document, QWidge
     m_receiver = std::make_unique<CEventReceiver>([this](unsigned code) {
         if (code == EV_UPDATE_MATERIA_MEDICA) RebuildContents();
     });
+    setFocusProxy(m_article);
     auto* save = new QShortcut(QKeySequence::Save, this);
     save->setContext(Qt::WidgetWithChildrenShortcut);
     connect(save, &QShortcut::activated, this, &CMateriaMedicaPadView::SaveCurrent);
@@ -128,26 +135,16 @@ void CMateriaMedicaPadView::RebuildContents() {
     for (int remedy : remedies) key += ',' + QByteArray::number(remedy);
     if (key == m_contentsOf) return;
     m_contentsOf = key;
-    m_contents->clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(remedies.size()));
-    for (int remedy : remedies) {
-        Remedy* shown = engine.GetRemedy(remedy);
-        auto* item = new QTreeWidgetItem({plumbing::DecodeCodePage(shown->GetShortName()),
-                                          plumbing::DecodeCodePage(shown->GetLongName())});
-        item->setData(0, kRemedyRole, remedy);
-        items.append(item);
-    }
-    m_contents->addTopLevelItems(items);
+    m_contentsModel->SetRemedies(std::move(remedies));
 }
 
 void CMateriaMedicaPadView::MarkContents() {
-    for (int row = 0; row < m_contents->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = m_contents->topLevelItem(row);
-        if (item->data(0, kRemedyRole).toInt() != m_document.Remedy()) continue;
-        if (m_contents->currentItem() != item) m_contents->setCurrentItem(item);
-        m_contents->scrollToItem(item);
+    const int row = m_contentsModel->RowOf(m_document.Remedy());
+    if (row < 0) {
+        m_contents->clearSelection();
         return;
     }
-    m_contents->clearSelection();
+    const QModelIndex index = m_contentsModel->index(row, 0);
+    if (m_contents->currentIndex() != index) m_contents->setCurrentIndex(index);
+    m_contents->scrollTo(index);
 }

@@ -4,9 +4,9 @@
 //   +--------------------------------------------------------------------+
 //   | panel: remedy selector, search text, scope, "Start Search"         |
 //   +----------------+-------------------------------+-------------------+
-//   | author list    | article view        | info   | remedy index      |
-//   |----------------|                     | box    | (A-Z sections in  |
-//   | Index | Remedy |                     |        |  columns)         |
+//   | author list    | remedy information band       | remedy index      |
+//   |----------------| article view                  | (A-Z sections in  |
+//   | Index | Remedy |                               |  columns)         |
 //   +----------------+-------------------------------+-------------------+
 //
 // The companion list ("Index", "Remedy") holds the articles of the current
@@ -24,9 +24,9 @@ class CMateriaMedicaDoc;
 class CMateriaMedicaIndexView;
 class CMateriaMedicaPanelView;
 class CMateriaMedicaView;
+class CContentsModel;
 class QSplitter;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 class CMateriaMedicaPadView : public QWidget {
     Q_OBJECT
@@ -39,7 +39,8 @@ public:
     CMateriaMedicaAutors* Autors() const { return m_autors; }
     CMateriaMedicaView* Article() const { return m_article; }
     CMateriaMedicaIndexView* Index() const { return m_index; }
-    QTreeWidget* Contents() const { return m_contents; }
+    QTreeView* Contents() const { return m_contents; }
+    CContentsModel* ContentsModel() const { return m_contentsModel; }
 
     // Saves the current materia medica when it is the user's own.
     void SaveCurrent();
@@ -51,9 +52,10 @@ private:
     CMateriaMedicaDoc& m_document;
     CMateriaMedicaPanelView* m_panel;
     CMateriaMedicaAutors* m_autors;
-    QTreeWidget* m_contents;
+    CContentsModel* m_contentsModel;
+    QTreeView* m_contents;
     CMateriaMedicaView* m_article;
     CMateriaMedicaIndexView* m_index;
     std::unique_ptr<CEventReceiver> m_receiver;
-    QByteArray m_contentsOf;  // the identifier and article count the list was built for
+    QByteArray m_contentsOf;  // the identifier and remedies the list was built for
 };

@@ -67,7 +67,7 @@ CMateriaMedicaPanelView::CMateriaMedicaPanelView(CMateriaMedicaDoc& document, QW
 
     m_remedies->setEditable(true);
     m_remedies->setInsertPolicy(QComboBox::NoInsert);
-    m_remedies->setMinimumContentsLength(28);
+    m_remedies->setMinimumContentsLength(22);
     m_remedies->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_remedies->setMaxVisibleItems(20);
     FillRemedies();
@@ -79,13 +79,14 @@ CMateriaMedicaPanelView::CMateriaMedicaPanelView(CMateriaMedicaDoc& document, QW
 
     for (int scope = 0; scope < 3; ++scope) m_scope->addItem(views::Localized(kScopes[scope]), scope);
     m_scope->setCurrentIndex(0);
-    m_scope->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_scope->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_scope->setMinimumContentsLength(22);
 
     m_search->setPlaceholderText(views::Localized("Search"));
     m_search->setClearButtonEnabled(true);
-    m_search->setMinimumWidth(160);
+    m_search->setMinimumWidth(110);
     m_start->setDefault(true);
-    m_status->setMinimumWidth(120);
+    m_status->setMinimumWidth(0);
     QPalette grey = m_status->palette();
     grey.setColor(QPalette::WindowText, QColor(90, 90, 90));
     m_status->setPalette(grey);
@@ -97,10 +98,10 @@ CMateriaMedicaPanelView::CMateriaMedicaPanelView(CMateriaMedicaDoc& document, QW
     Untranslated(remedyLabel);
     remedyLabel->setBuddy(m_remedies);
     layout->addWidget(remedyLabel);
-    layout->addWidget(m_remedies, 2);
+    layout->addWidget(m_remedies, 3);
     layout->addSpacing(12);
     layout->addWidget(m_search, 2);
-    layout->addWidget(m_scope, 0);
+    layout->addWidget(m_scope, 2);
     layout->addWidget(m_start, 0);
     layout->addWidget(m_status, 1);
 

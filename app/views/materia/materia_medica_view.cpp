@@ -3,7 +3,7 @@
 #include <corvela.h>
 
 #include <QContextMenuEvent>
-#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -67,11 +67,12 @@ CMateriaMedicaView::CMateriaMedicaView(CMateriaMedicaDoc& document, QWidget* par
     m_edit->viewport()->installEventFilter(this);
     m_edit->installEventFilter(this);
 
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->addWidget(m_info, 0);
     layout->addWidget(m_edit, 1);
-    layout->addWidget(m_info, 0, Qt::AlignTop);
+    setFocusProxy(m_edit);
 
     connect(m_edit, &QTextEdit::textChanged, this, [this] {
         if (!m_loading) WriteBack();
@@ -91,14 +92,13 @@ void CMateriaMedicaView::Refresh() {
         materia::FindShownArticle(m_document.Remedy(), m_document.MateriaMedica());
     const bool same = m_shownAny && m_shownRemedy == m_document.Remedy() &&
                       m_shownSource == m_document.MateriaMedica() &&
-                      m_shownText == shown.m_text && m_editing == (shown.m_editable ? shown.m_source : nullptr);
-    if (!same) Reload();
+                      m_shownText == shown.m_text &&
+                      m_editing == (shown.m_editable ? shown.m_source : nullptr);
+    if (!same) Reload(shown);
     Highlight();
 }
 
-void CMateriaMedicaView::Reload() {
-    const materia::CShownArticle shown =
-        materia::FindShownArticle(m_document.Remedy(), m_document.MateriaMedica());
+void CMateriaMedicaView::Reload(const materia::CShownArticle& shown) {
     m_loading = true;
     m_shownAny = true;
     m_shownRemedy = m_document.Remedy();
@@ -128,10 +128,12 @@ void CMateriaMedicaView::Reload() {
 }
 
 void CMateriaMedicaView::Highlight() {
-    const QString text = m_noArticle || m_edit->document()->isEmpty()
-                             ? QString()
-                             : m_edit->document()->toPlainText();
+    const bool words = !m_document.HighlightWords().empty() && !m_noArticle;
+    const QString text = words ? m_edit->document()->toPlainText() : QString();
+    const std::vector<materia::CTextSpan> before = std::move(m_spans);
     m_spans = materia::FindWordSpans(text, m_document.HighlightWords());
+    // Nothing to mark, before or now: the view stays as it is.
+    if (m_spans.empty() && before.empty() && m_document.CurrentRequest() == nullptr) return;
     const CMMRequest* request = m_document.CurrentRequest();
     materia::CTextSpan current{};
     if (request != nullptr && request->m_hasSpan) {

@@ -1,6 +1,6 @@
 // CMateriaMedicaView: the article view of the materia medica window, the
 // article of the document's remedy in its materia medica (shown_article.h)
-// in a rich-text control, with the remedy information box beside it.
+// in a rich-text control, under the remedy information box.
 //
 //  - Read-only for plain materia medicas (flags with 0x40); editable for the
 //    user's own: typing writes the article back at once (rich text through
@@ -33,6 +33,7 @@ class DataSource;
 
 namespace materia {
 class CRemedyInfoBox;
+struct CShownArticle;
 }
 
 class CMateriaMedicaView : public QWidget {
@@ -63,7 +64,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Reload();
+    void Reload(const materia::CShownArticle& shown);
     void Highlight();
     void WriteBack();
 

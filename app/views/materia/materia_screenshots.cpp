@@ -54,9 +54,9 @@ bool TakeMateriaMedicaPictures(const std::function<bool(const char* name)>& save
         if (ok) {
             view = Show(RemedyNumber("acon"), demo);
             CMateriaMedicaPanelView& panel = *view->Panel();
-            panel.SearchText()->setText(QStringLiteral("fear"));
+            panel.SearchText()->setText(QStringLiteral("fear ?worse ?night"));
+            panel.SearchText()->setCursorPosition(0);
             panel.ScopeSelector()->setCurrentIndex(1);
-            panel.StartSearch();
             panel.StartSearch();
             ok = save("materia_medica_search.png");
         }

@@ -6,6 +6,9 @@
 #include "model/events/event_client.h"
 #include "model/events/event_codes.h"
 #include "plumbing/documents/child_frame.h"
+#include "plumbing/documents/document.h"
+
+#include <QMdiArea>
 #include "plumbing/documents/doc_manager.h"
 #include "plumbing/documents/doc_template.h"
 #include "plumbing/ribbon/command_registry.h"
@@ -59,8 +62,16 @@ CDocument* OpenRemedy(int remedy, const std::optional<Guid>& materiaMedica,
         open.isEmpty() ? documents.OpenNew(kMateriaMedicaSlot) : open.front());
     if (document == nullptr) return nullptr;
     const bool fresh = open.isEmpty();
+    // A new window fills the MDI area before it shows an article, so that
+    // the article is laid out once, at the width it is read in.
+    if (fresh && documents.Area() != nullptr)
+        document->Frames().front()->setGeometry(documents.Area()->viewport()->rect());
     document->Navigate(remedy < 0 && fresh ? kFirstShownRemedy : remedy, source, highlight);
     BroadcastEvent(EV_UPDATE_MATERIA_MEDICA);
-    if (!fresh) documents.Activate(document);
+    if (!fresh) {
+        documents.Activate(document);
+    } else if (QWidget* view = document->Frames().front()->widget()) {
+        view->setFocus();  // the article, not the remedy selector
+    }
     return document;
 }

@@ -16,13 +16,14 @@
 namespace materia {
 namespace {
 
-constexpr int kPadding = 8;      // between the frame and the text
-constexpr int kLineGap = 2;      // between two lines
-constexpr int kLabelGap = 10;    // between the labels and the marks
+constexpr int kPadding = 8;      // around the text
+constexpr int kLineGap = 4;      // between two lines of the band
+constexpr int kPairGap = 16;     // before each "label: mark" pair
+constexpr int kLabelGap = 4;     // between a label and its mark
 constexpr int kMinimumWidth = 120;
 
 QColor FrameColour() { return QColor(190, 200, 215); }
-QColor HeadingBand() { return QColor(235, 240, 248); }
+QColor HeadingBand() { return QColor(241, 245, 251); }
 QColor HeadingColour() { return QColor(55, 104, 185); }
 QColor LabelColour() { return QColor(90, 90, 90); }
 
@@ -88,73 +89,91 @@ std::string RemedyInformationText(Remedy* remedy) {
            views::FormatTexts(Localize("\nhot or chilly: %s", 0), {thermal});
 }
 
-QSize RemedyInformationSize(const QString& text) {
+// The box is one band across the article: the heading, then each "label:
+// mark" pair beside it, flowing onto a further line where the band is too
+// narrow.
+namespace {
+
+struct Piece {
+    QString label;   // the heading, or a pair's label
+    QString mark;    // empty for the heading
+    bool heading = false;
+    QRect box;       // where it goes
+};
+
+QList<Piece> LayOut(const QString& text, int width) {
     const CInterfaceFonts& fonts = CInterfaceFonts::Shared();
     const QFontMetrics bold(fonts.Bold()), normal(fonts.Normal());
-    const QString heading = text.section(QLatin1Char('\n'), 0, 0);
-    int labels = 0, marks = 0;
-    const QList<Line> lines = SplitLines(text);
-    for (const Line& line : lines) {
-        labels = std::max(labels, normal.horizontalAdvance(line.label));
-        marks = std::max(marks, bold.horizontalAdvance(line.mark.isEmpty() ? QStringLiteral("+++")
-                                                                           : line.mark));
+    const int lineHeight = std::max(bold.height(), normal.height());
+    QList<Piece> pieces;
+    pieces.append({text.section(QLatin1Char('\n'), 0, 0), QString(), true, {}});
+    for (const Line& line : SplitLines(text)) pieces.append({line.label, line.mark, false, {}});
+    int x = kPadding, y = kPadding;
+    for (Piece& piece : pieces) {
+        const int needed =
+            piece.heading ? bold.horizontalAdvance(piece.label)
+                          : normal.horizontalAdvance(piece.label) + kLabelGap +
+                                bold.horizontalAdvance(piece.mark.isEmpty() ? QStringLiteral("-")
+                                                                            : piece.mark);
+        if (!piece.heading && x > kPadding && x + kPairGap + needed > width - kPadding) {
+            x = kPadding;
+            y += lineHeight + kLineGap;
+        } else if (!piece.heading) {
+            x += kPairGap;
+        }
+        piece.box = QRect(x, y, needed, lineHeight);
+        x += needed;
     }
-    const int width = std::max({kMinimumWidth, bold.horizontalAdvance(heading),
-                                labels + kLabelGap + marks}) +
-                      2 * kPadding;
-    const int height = bold.height() + kPadding +
-                       static_cast<int>(lines.size()) * (normal.height() + kLineGap) +
-                       2 * kPadding;
-    return {width, height};
+    return pieces;
+}
+
+}  // namespace
+
+int RemedyInformationHeight(const QString& text, int width) {
+    const QList<Piece> pieces = LayOut(text, width);
+    return pieces.isEmpty() ? 0 : pieces.back().box.bottom() + 1 + kPadding;
+}
+
+QSize RemedyInformationSize(const QString& text) {
+    const QList<Piece> pieces = LayOut(text, QWIDGETSIZE_MAX);
+    return {std::max(pieces.back().box.right() + 1 + kPadding, kMinimumWidth),
+            pieces.back().box.bottom() + 1 + kPadding};
 }
 
 void PaintRemedyInformation(QPainter& painter, const QRect& box, const QString& text) {
     const CInterfaceFonts& fonts = CInterfaceFonts::Shared();
     const QFontMetrics bold(fonts.Bold()), normal(fonts.Normal());
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    const QRectF frame = QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.fillRect(box, HeadingBand());
     painter.setPen(FrameColour());
-    painter.setBrush(Qt::white);
-    painter.drawRoundedRect(frame, 4, 4);
-
-    // The heading on a light band.
-    const int bandHeight = bold.height() + kPadding + kPadding / 2;
-    QPainterPath band;
-    band.addRoundedRect(frame, 4, 4);
-    painter.setClipPath(band);
-    painter.fillRect(QRectF(frame.left(), frame.top(), frame.width(), bandHeight), HeadingBand());
-    painter.setClipping(false);
-    painter.setPen(FrameColour());
-    painter.drawLine(QPointF(frame.left(), frame.top() + bandHeight),
-                     QPointF(frame.right(), frame.top() + bandHeight));
-    painter.setFont(fonts.Bold());
-    painter.setPen(HeadingColour());
-    const int left = box.left() + kPadding;
-    painter.drawText(QPoint(left, box.top() + kPadding + bold.ascent()),
-                     text.section(QLatin1Char('\n'), 0, 0));
-
-    const QList<Line> lines = SplitLines(text);
-    int labels = 0;
-    for (const Line& line : lines) labels = std::max(labels, normal.horizontalAdvance(line.label));
-    int baseline = box.top() + bandHeight + kPadding + normal.ascent();
-    for (const Line& line : lines) {
+    painter.drawLine(box.bottomLeft(), box.bottomRight());
+    painter.translate(box.topLeft());
+    for (const Piece& piece : LayOut(text, box.width())) {
+        const int baseline = piece.box.top() + bold.ascent();
+        if (piece.heading) {
+            painter.setFont(fonts.Bold());
+            painter.setPen(HeadingColour());
+            painter.drawText(QPoint(piece.box.left(), baseline), piece.label);
+            continue;
+        }
         painter.setFont(fonts.Normal());
         painter.setPen(LabelColour());
-        painter.drawText(QPoint(left, baseline), line.label);
+        painter.drawText(QPoint(piece.box.left(), baseline), piece.label);
+        // An empty mark shows as a light dash, so that every label has a value.
+        const bool empty = piece.mark.isEmpty();
         painter.setFont(fonts.Bold());
-        painter.setPen(line.mark == QLatin1String("err") ? QColor(170, 40, 40) : QColor(30, 30, 30));
-        painter.drawText(QPoint(left + labels + kLabelGap, baseline), line.mark);
-        baseline += normal.height() + kLineGap;
+        painter.setPen(empty ? QColor(180, 180, 180)
+                             : piece.mark == QLatin1String("err") ? QColor(170, 40, 40)
+                                                                  : QColor(30, 30, 30));
+        painter.drawText(
+            QPoint(piece.box.left() + normal.horizontalAdvance(piece.label) + kLabelGap, baseline),
+            empty ? QStringLiteral("-") : piece.mark);
     }
     painter.restore();
 }
 
 CRemedyInfoBox::CRemedyInfoBox(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     SetRemedy(-1);
 }
 
@@ -165,19 +184,32 @@ void CRemedyInfoBox::SetRemedy(int remedy) {
     const QString text = plumbing::DecodeCodePage(RemedyInformationText(shown));
     if (text == m_text) return;
     m_text = text;
-    updateGeometry();
+    FitHeight();
     update();
 }
 
 QSize CRemedyInfoBox::sizeHint() const {
-    const QSize box = RemedyInformationSize(m_text);
-    return {box.width() + 2 * kPadding, box.height() + 2 * kPadding};
+    return RemedyInformationSize(m_text);
+}
+
+QSize CRemedyInfoBox::minimumSizeHint() const {
+    return {0, RemedyInformationSize(m_text).height()};
+}
+
+// The band takes as many lines as its width needs.
+void CRemedyInfoBox::FitHeight() {
+    const int height = RemedyInformationHeight(m_text, std::max(width(), 1));
+    if (height != this->height() || minimumHeight() != height) setFixedHeight(height);
+}
+
+void CRemedyInfoBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitHeight();
 }
 
 void CRemedyInfoBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QSize box = RemedyInformationSize(m_text);
-    PaintRemedyInformation(painter, QRect(QPoint(kPadding, kPadding), box), m_text);
+    PaintRemedyInformation(painter, rect(), m_text);
 }
 
 }  // namespace materia

@@ -37,12 +37,15 @@ std::string ThermalMark(int value);
 std::string RemedyInformationText(Remedy* remedy);
 
 // Draws the box of `text` (its lines; the first one is the heading) inside
-// `box`: a frame, the heading in bold, each "label: mark" line below.
+// `box`: a light band across the article with the heading in bold and each
+// "label: mark" line beside it.
 void PaintRemedyInformation(QPainter& painter, const QRect& box, const QString& text);
-// The size the box needs for `text` in the interface fonts.
+// The height the band needs for `text` in `width` pixels.
+int RemedyInformationHeight(const QString& text, int width);
+// The size the band needs for `text` on one line, in the interface fonts.
 QSize RemedyInformationSize(const QString& text);
 
-// The box as a widget beside the article: shows the remedy set last.
+// The band as a widget above the article: shows the remedy set last.
 class CRemedyInfoBox : public QWidget {
     Q_OBJECT
 public:
@@ -53,11 +56,16 @@ public:
     const QString& Text() const { return m_text; }
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void FitHeight();
+
     QString m_text;
 };
 

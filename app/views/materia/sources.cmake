@@ -2,6 +2,7 @@
 # materia medicas.
 target_sources(meridane_views PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/author_info_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/contents_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/materia_medica_autors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/materia_medica_doc.cpp
   ${CMAKE_CURRENT_LIST_DIR}/materia_medica_index_view.cpp

@@ -76,7 +76,7 @@ private Q_SLOTS:
         const QString text = article.Editor()->toPlainText();
         QVERIFY(text.size() >= 10000);
         const int expected = static_cast<int>(text.count(QStringLiteral("pain"), Qt::CaseInsensitive));
-        QVERIFY(expected > 20);
+        QVERIFY(expected > 10);
         QCOMPARE(static_cast<int>(article.Highlights().size()), expected);
     }
 

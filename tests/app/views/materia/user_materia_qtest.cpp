@@ -21,6 +21,7 @@
 #include "views/materia/materia_medica_pad_view.h"
 #include "views/materia/materia_medica_view.h"
 #include "views/materia/materia_search.h"
+#include "views/materia/shown_article.h"
 #include "views/materia/user_materia_medicas.h"
 #include "views/materia/user_mm_commands.h"
 
@@ -243,6 +244,8 @@ private Q_SLOTS:
 
     void sharedFilesThatCannotJoinAreRefused() {
         const int before = AuthorEntries(*m_view);
+        const Guid demo = Id(kDemoBook);
+        DataSource* original = CorvelaInstance().FindDataSource(&demo);
         // A copy of a loaded book: the same identifier.
         QDir(HomePath()).mkdir(QStringLiteral("shared"));
         for (const char* suffix : {".mmb", ".idx"})
@@ -253,8 +256,7 @@ private Q_SLOTS:
         QVERIFY(m_host->Scripted().Requests().back().text.contains(
             QStringLiteral("A loaded source has the same identifier: MM_DEMO")));
         QCOMPARE(AuthorEntries(*m_view), before);
-        const Guid demo = Id(kDemoBook);
-        QCOMPARE(CorvelaInstance().FindDataSource(&demo), CorvelaInstance().GetDataSource(0));
+        QCOMPARE(CorvelaInstance().FindDataSource(&demo), original);
         QCOMPARE(CorvelaInstance().GetRemedySourceCount(RemedyNumber("apis")), 1);
         QCOMPARE(materia::FindRequests("stinging", materia::kScopeRemedy, RemedyNumber("apis"),
                                        demo).m_requests.size(),
@@ -267,7 +269,7 @@ private Q_SLOTS:
         junk.close();
         m_host->Scripted().QueueOpen(junk.fileName());
         QCOMPARE(materia::OpenMateriaMedica(nullptr), nullptr);
-        QVERIFY(m_host->Scripted().Requests().back().text.contains(QStringLiteral("cannot be loaded")));
+        QVERIFY(m_host->Scripted().Requests().back().text.contains(QStringLiteral("is not a materia medica")));
         QCOMPARE(AuthorEntries(*m_view), before);
 
         // A book of someone else's joins, under its own identifier.
