@@ -8,13 +8,19 @@ namespace materia {
 namespace {
 
 constexpr std::uint32_t kPlainFlag = 0x40;
+constexpr std::uint32_t kKindMask = 0x3F;
+constexpr std::uint32_t kUserMateriaMedicaKind = 2;
 
 }  // namespace
 
+// A materia medica file without 0x40 whose kind is not 2 is loaded as it
+// stands, read-only: only kind 2 is a user materia medica the engine edits.
 bool IsUserSource(DataSource* source) {
     if (source == nullptr) return false;
     if (source->GetType() == kSourceUserArticles) return true;
-    return source->GetType() == kSourceMateriaMedica && (source->GetFlags() & kPlainFlag) == 0;
+    const std::uint32_t flags = source->GetFlags();
+    return source->GetType() == kSourceMateriaMedica && (flags & kPlainFlag) == 0 &&
+           (flags & kKindMask) == kUserMateriaMedicaKind;
 }
 
 CShownArticle FindShownArticle(int remedy, const Guid& materiaMedica) {

@@ -7,7 +7,7 @@
 //   an article without                         "\n%s" with the plain text
 //
 // The user article collection (type 3) shows its one article whatever the
-// remedy.  The source is editable when its flags lack 0x40.
+// remedy.  The source is editable when it is the user's own (IsUserSource).
 #pragma once
 
 #include <QString>
@@ -41,7 +41,8 @@ CShownArticle FindShownArticle(int remedy, const Guid& materiaMedica);
 QString ShownPlainText(const CShownArticle& shown);
 
 // True for the user's own sources: a user article collection, or a materia
-// medica whose flags lack 0x40.
+// medica whose flags lack 0x40 and whose low six bits say 2 (the engine
+// loads any other kind as it stands).
 bool IsUserSource(DataSource* source);
 
 }  // namespace materia

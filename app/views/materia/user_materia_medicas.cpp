@@ -40,8 +40,7 @@ void Empty(UserMateriaMedica& book) {
 }
 
 bool IsUserMateriaMedica(DataSource* source) {
-    return source != nullptr && source->GetType() == kSourceMateriaMedica &&
-           (source->GetFlags() & kPlainFlag) == 0;
+    return source != nullptr && source->GetType() == kSourceMateriaMedica && IsUserSource(source);
 }
 
 }  // namespace
@@ -102,11 +101,10 @@ DataSource* CUserMateriaMedicas::TakeSpare() {
     return spare;
 }
 
+// Only sources this class made are withdrawn: user materia medicas, whatever
+// flags the file read into them carried.
 void CUserMateriaMedicas::Withdraw(DataSource* source) {
-    if (IsUserMateriaMedica(source) || source->GetType() == kSourceMateriaMedica) {
-        // Opened into a user materia medica, whatever the file's flags.
-        Empty(*static_cast<UserMateriaMedica*>(source));
-    }
+    if (source->GetType() == kSourceMateriaMedica) Empty(*static_cast<UserMateriaMedica*>(source));
     Unmark(source);
     Remove(m_spares, source);
     if (!Contains(m_withdrawn, source)) m_withdrawn.push_back(source);

@@ -4,6 +4,7 @@
 #include <corvela.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -129,6 +130,28 @@ private Q_SLOTS:
     void theQueryWordsAreTheHighlightWords() {
         QCOMPARE(materia::QueryWords("fear -night ?thirst @acon"),
                  (std::vector<std::string>{"fear", "night", "thirst"}));
+    }
+
+    // A file without 0x40 whose kind is not 2 is loaded as it stands: it is
+    // read, never edited as a user's own.
+    void onlyKindTwoIsTheUsersOwn() {
+        MateriaMedicaBuilder* builder = CorvelaInstance().GetMateriaMedicaBuilder();
+        const MateriaMedicaDescription description{"6A1B2C3D-0000-4000-8000-000000000001",
+                                                   "Kind zero", "", "", "", "", 0};
+        builder->Begin(&description);
+        builder->AddArticle("acon", "", "Plain text.", nullptr);
+        builder->End();
+        QVERIFY(builder->Save(HomePath(QStringLiteral("kind_zero.mmb")).toUtf8().constData()));
+        RestartEngine();
+        const Guid id = Id("6A1B2C3D-0000-4000-8000-000000000001");
+        QVERIFY(CorvelaInstance().FindDataSource(&id) != nullptr);
+        QVERIFY(!materia::IsUserSource(CorvelaInstance().FindDataSource(&id)));
+        QVERIFY(!materia::FindShownArticle(RemedyNumber("acon"), id).m_editable);
+        const Guid notes = Id(kUserNotes);
+        QVERIFY(materia::IsUserSource(CorvelaInstance().FindDataSource(&notes)));
+        QFile::remove(HomePath(QStringLiteral("kind_zero.mmb")));
+        QFile::remove(HomePath(QStringLiteral("kind_zero.idx")));
+        RestartEngine();
     }
 
     void theDefaultLanguageReadsTheScopesInEnglish() {
