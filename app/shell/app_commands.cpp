@@ -6,10 +6,10 @@
 
 #include "plumbing/ribbon/command_registry.h"
 #include "plumbing/widgets/about_box.h"
-#include "views/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
 #include "shell/patient_bar.h"
+#include "views/command_ids.h"
 
 namespace {
 CMeridaneApp::UrlOpener& Opener() {

@@ -29,7 +29,6 @@ CMeridaneApp::CMeridaneApp(CProgramSettings settings)
     RegisterCommands(*m_commands);
     g_app = this;
     CCaseHost::SetCurrent(this);
-    CWindowHost::SetCurrent(this);
     m_receiver = std::make_unique<CEventReceiver>([this](unsigned code) {
         if (code == EV_CASE_MODIFIED) UpdateCommandStates();
     });
@@ -56,6 +55,7 @@ void CMeridaneApp::CreateMainFrame() {
     m_frame = new CMainFrame(*m_commands, QString::fromStdString(m_settings.StatusText()),
                              QString::fromStdString(m_settings.HomePage()));
     m_documents = new CDocManager(m_frame->MdiArea(), m_frame);
+    CWindowHost::SetCurrent(this);
     RegisterDocumentTemplates(*this);
     BindCommands();
     RouteCommandsToActiveView(*m_frame->MdiArea(), *m_commands);

@@ -36,18 +36,19 @@ public:
     // Opens a web page; the default is QDesktopServices::openUrl.
     using UrlOpener = std::function<bool(const QUrl&)>;
 
-    // Registers the commands and installs itself as the case host and the
-    // window host.  No case is open and no window exists until
-    // CreateMainFrame and NewCase or OpenCaseFile.
+    // Registers the commands and installs itself as the case host.  No case
+    // is open and no window exists until CreateMainFrame and NewCase or
+    // OpenCaseFile.
     explicit CMeridaneApp(CProgramSettings settings = CProgramSettings());
     ~CMeridaneApp() override;  // closes the main frame first
 
     // The application object; null while none exists.
     static CMeridaneApp* Instance();
 
-    // Creates the main frame, the document manager over its MDI area and
-    // the nine templates in their order; binds the commands and routes them
-    // to the active window.
+    // Creates the main frame and the document manager over its MDI area,
+    // installs itself as the window host, lets the window folders add the
+    // nine templates in their order, binds the commands and routes them to
+    // the active window.
     void CreateMainFrame();
     CMainFrame* MainFrame() const { return m_frame; }
     CRecentFiles& RecentFiles() { return m_recent; }

@@ -1,6 +1,7 @@
 #include "shell/ribbon_layout.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QToolButton>
 #include <cstdlib>
 
@@ -13,6 +14,7 @@
 #include "plumbing/translation/translation_filter.h"
 #include "shell/shell_icons.h"
 #include "views/command_ids.h"
+#include "views/repertory/repertory_window.h"
 #include "views/window_texts.h"
 
 namespace {
@@ -49,6 +51,8 @@ constexpr CommandText kCommands[] = {
      ShellIconKind::RepertoryRed},
     {ID_OPEN_REPERTORY_HALDEN, TextKey("Halden's Repertory          "), nullptr,
      ShellIconKind::RepertoryBlue},
+    {ID_OPEN_REPERTORY_LIST, TextKey("Repertories"), TextKey("Open any loaded repertory"),
+     ShellIconKind::Repertories},
     {ID_OPEN_MATERIA_MEDICA, TextKey("Materia Medica            "), nullptr,
      ShellIconKind::MateriaMedica},
     {ID_SEARCH, TextKey("Search"), nullptr, ShellIconKind::Search},
@@ -79,6 +83,21 @@ void AddLarge(CRibbonPanel& panel, int id) {
         QAction* action = button->defaultAction();
         action->setIconText(TwoLines(action->text()));
     }
+}
+
+// "Repertories": a drop-down of every loaded repertory, filled each time it
+// opens (views/repertory).
+void AddRepertoriesButton(CRibbonPanel& panel) {
+    QToolButton* button = panel.AddLargeButton(ID_OPEN_REPERTORY_LIST);
+    if (button == nullptr) return;
+    button->defaultAction()->setIconText(TwoLines(button->defaultAction()->text()));
+    auto* menu = new QMenu(button);
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        menu->clear();
+        FillRepertoriesMenu(*menu);
+    });
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
 }
 
 }  // namespace
@@ -122,6 +141,7 @@ void BuildRibbon(CRibbonBar& ribbon) {
     CRibbonPanel* references = patient->AddPanel(Localized("References"));
     AddLarge(*references, ID_OPEN_REPERTORY_ORRESTAD);
     AddLarge(*references, ID_OPEN_REPERTORY_HALDEN);
+    AddRepertoriesButton(*references);
     AddLarge(*references, ID_OPEN_MATERIA_MEDICA);
     AddLarge(*references, ID_SEARCH);
 

@@ -4,6 +4,10 @@ namespace {
 CWindowHost* g_currentHost = nullptr;
 }
 
-CWindowHost* CWindowHost::Current() { return g_currentHost; }
+CWindowHost* CWindowHost::Current() {
+    return g_currentHost;
+}
 
-void CWindowHost::SetCurrent(CWindowHost* host) { g_currentHost = host; }
+void CWindowHost::SetCurrent(CWindowHost* host) {
+    g_currentHost = host;
+}

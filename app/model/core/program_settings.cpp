@@ -2,12 +2,10 @@
 
 #include <cstring>
 
-#include "model/core/ini_file.h"
-#include "model/core/program_paths.h"
+CProgramSettings::CProgramSettings(std::string iniPath)
+    : m_files(std::move(iniPath), std::string()) {}
 
-CProgramSettings::CProgramSettings(std::string iniPath) : m_iniPath(std::move(iniPath)) {}
-
-CProgramSettings::CProgramSettings() : CProgramSettings(ProgramIniPath()) {}
+CProgramSettings::CProgramSettings(ProgramIni files) : m_files(std::move(files)) {}
 
 const char* CProgramSettings::DefaultSourceText(const char* key) {
     if (std::strcmp(key, kRepertoryOrre) == 0) return kDefaultRepertoryOrre;
@@ -19,7 +17,7 @@ const char* CProgramSettings::DefaultSourceText(const char* key) {
 Guid CProgramSettings::SourceId(const char* key) const {
     const char* fallback = DefaultSourceText(key);
     // The value is read as the system's profile reader would, into 1,024 bytes.
-    std::string text = ReadProfileString(m_iniPath, kSourcesSection, key, fallback ? fallback : "");
+    std::string text = m_files.GetString(kSourcesSection, key, fallback ? fallback : "");
     if (text.size() > 1023) text.resize(1023);
     Guid id;
     ParseGuid(text.c_str(), &id);  // a value that does not parse names no source
@@ -27,6 +25,6 @@ Guid CProgramSettings::SourceId(const char* key) const {
 }
 
 std::string CProgramSettings::WebAddress(const char* key, const char* fallback) const {
-    std::string value = ReadProfileString(m_iniPath, kWebSection, key, "");
+    std::string value = m_files.GetString(kWebSection, key, "");
     return value.empty() ? std::string(fallback) : value;
 }

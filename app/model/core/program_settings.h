@@ -1,12 +1,15 @@
-// What the program reads from meridane.ini in the program directory: the
-// configured data sources ("Sources"), the web addresses of the informational
-// commands ("Web Links") and the status bar link.  The program never writes
-// the file; a missing file or key gives the defaults below.
+// What the program reads from meridane.ini: the configured data sources
+// ("Sources"), the web addresses of the informational commands ("Web Links")
+// and the status bar link.  The user's meridane.ini (in the user
+// configuration folder) wins over the program directory's key by key
+// (model/core/program_ini.h); a key in neither gives the defaults below.
+// The program never writes the section "Sources".
 #pragma once
 
 #include <string>
 
 #include "corvela/guid.h"
+#include "model/core/program_ini.h"
 
 class CProgramSettings {
 public:
@@ -30,11 +33,12 @@ public:
     static constexpr const char* kDefaultHelpCentre = "https://www.meridane-suite.example/help/";
     static constexpr const char* kDefaultStatusText = "www.meridane-suite.example";
 
-    // Settings read from the file at `iniPath` (ProgramIniPath() by default).
+    // Settings read from the file at `iniPath` alone.
     explicit CProgramSettings(std::string iniPath);
-    CProgramSettings();
+    // Settings read from the program's two files (ProgramIni()).
+    explicit CProgramSettings(ProgramIni files = ProgramIni());
 
-    const std::string& IniPath() const { return m_iniPath; }
+    const ProgramIni& Files() const { return m_files; }
 
     // The identifier configured under `key` of "Sources", read afresh at each
     // call so that editing the file takes effect without a restart.  A missing
@@ -55,5 +59,5 @@ public:
     static const char* DefaultSourceText(const char* key);
 
 private:
-    std::string m_iniPath;
+    ProgramIni m_files;
 };

@@ -15,12 +15,16 @@
 #include <type_traits>
 #include <typeinfo>
 
+// What a document can carry: a record of a named, modifiable type (not void,
+// not const), so that it can be read back as the same type.
+template <class T>
+concept DocRecord = !std::is_void_v<T> && !std::is_const_v<T>;
+
 class CDocItem {
 public:
     CDocItem() = default;
     CDocItem(std::nullptr_t) {}  // NOLINT: null converts like a pointer
-    template <class T>
-        requires(!std::is_void_v<T> && !std::is_const_v<T>)
+    template <DocRecord T>
     CDocItem(T* item)  // NOLINT: records convert like pointers
         : m_address(item), m_type(item != nullptr ? &typeid(T) : nullptr) {}
 

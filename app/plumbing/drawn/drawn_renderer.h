@@ -70,8 +70,13 @@ public:
     // Draws hover and selection marks over the cached painting of `area`, as
     // Paint left it (painter translated and clipped the same way).  It may
     // paint an item anew, background and all (a selected line in white on
-    // blue).  Default: nothing.
+    // blue), inside the item's OverlayBox.  `area` may be a part of the
+    // viewport (where marks changed).  Default: nothing.
     virtual void PaintOverlay(QPainter& painter, const QRect& area, const CDrawnOverlay& overlay);
+
+    // Where PaintOverlay draws the marks of `item` (hover, pressed, selected):
+    // the view repaints only there when they come or go.  Default: ItemBox.
+    virtual QRect OverlayBox(DrawnItemId item) const;
 
     // The item whose box holds `point`; kNoDrawnItem in gaps and outside.  Must
     // not walk every item (CDrawnRows answers it by binary search).

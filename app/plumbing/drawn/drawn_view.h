@@ -10,28 +10,31 @@
 // Painting.  The view keeps one pixmap of its viewport, at the screen's device
 // pixel ratio.  It asks the renderer to paint the visible content rectangle into
 // it only when Invalidate() or InvalidateCache() was called, or the viewport was
-// resized or scrolled, or the device pixel ratio changed; every paint event then
-// copies the pixmap and lets the renderer draw hover and selection over it
-// (PaintOverlay), so moving the mouse or selecting never paints the content
-// again.
+// resized or scrolled, or the device pixel ratio changed (a scroll by less than
+// the viewport moves the pixmap and asks only for the strips that came into
+// view).  Every paint event copies the pixmap and lets the renderer draw hover
+// and selection over it (PaintOverlay); when only those change, only their
+// boxes (OverlayBox) are copied and marked again, so moving the mouse or
+// selecting never paints the content again.
 //
 // Scrolling.  The scroll ranges follow the renderer's ContentSize() against the
 // viewport size; the scroll bars show as needed (the QAbstractScrollArea
 // policies apply).  Page and line steps are settable per direction; the wheel
 // turns by QApplication::wheelScrollLines() line steps a notch (Shift turns
 // sideways), a touchpad by its pixels.  Keys: arrows by a line, Page Up/Down by
-// a page, Ctrl+Home/End to the ends, Enter and Space click the selected item,
-// the Menu key asks for the selected item's context menu.
+// a page, Home and End (with or without Ctrl) to the top and the bottom, Enter
+// and Space click the selected item, the Menu key asks for the selected item's
+// context menu.
 //
 // Mouse.  Pressing and releasing a button other than the right one over the
 // same item gives ItemClicked (both over no item: ItemClicked with
 // kNoDrawnItem); a press and release over different items gives nothing.  A
 // double click gives ItemClicked for its first press and release, then
-// ItemDoubleClicked; its second release gives no click.  The right button and
-// the Menu key give ContextMenuRequested.  The cursor is the hand over clickable
-// items; the renderer's hint for the item under the resting mouse shows in the
-// program's hint window (CSensorWnd), hidden on leaving, pressing, scrolling and
-// moving to another item.
+// ItemDoubleClicked (over an item); its second release gives no click.  The
+// right button and the Menu key give ContextMenuRequested.  The cursor is the
+// hand over clickable items; the renderer's hint for the item under the
+// resting mouse shows in the program's hint window (CSensorWnd), hidden on
+// leaving, pressing, scrolling and moving to another item.
 //
 // Accessibility.  The view is a list (or a table, SetAccessibleRole) whose
 // children are the renderer's items visible in the viewport (ItemsIn): their
@@ -43,6 +46,8 @@
 #include <QAccessible>
 #include <QPixmap>
 #include <functional>
+#include <unordered_map>
+#include <vector>
 
 #include "plumbing/drawn/drawn_renderer.h"
 
@@ -76,7 +81,8 @@ public:
     void Invalidate();
     // The look changed, the layout did not: only the cached painting goes.
     void InvalidateCache();
-    // Only what PaintOverlay draws changed (a selection the renderer keeps).
+    // Only what PaintOverlay draws changed (a selection the renderer keeps):
+    // the whole viewport's marks are drawn again over the cached painting.
     void UpdateOverlay();
     // Lays out now when a layout is due (done by everything below that needs it).
     void EnsureLayout();
@@ -94,6 +100,8 @@ public:
     void ScrollItemIntoView(DrawnItemId item);
     // The content rectangle the viewport shows.
     QRect VisibleContent() const;
+    // Page and line steps (Page Up/Down, arrows, the wheel); by default a page
+    // is the visible extent and a line 20 pixels.
     void SetVerticalSteps(CScrollStep page, CScrollStep line);
     void SetHorizontalSteps(CScrollStep page, CScrollStep line);
 
@@ -156,18 +164,28 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    friend class CDrawnViewAccessible;
+
     void UpdateScrollBars();
-    void RebuildCache();
+    void RebuildCache(const QSize& size, qreal ratio);
     void SetHover(DrawnItemId item);
+    void UpdateMarks(DrawnItemId item);
     void ScheduleHint();
+    void HideHint();
     bool HandleOwnKey(const QKeyEvent& event);
-    void AnnounceVisibleItems();
+    void ScrollBy(int dx, int dy);
+    void VisibleChanged();
+    // Accessibility: the visible items and their interfaces (drawn_accessible.cpp).
+    const std::vector<DrawnItemId>& VisibleItems();
+    QAccessibleInterface* ItemInterface(DrawnItemId item);
+    void ForgetItemInterfaces(bool all);
 
     CDrawnRenderer* m_renderer = nullptr;
     bool m_layoutDue = true;
     int m_layoutWidth = -1;
     QSize m_contentSize;
     QPixmap m_cache;
+    QSize m_cacheSize;  // in device-independent pixels
     bool m_cacheValid = false;
     QPoint m_cachePosition;
     CScrollStep m_verticalPage = CScrollStep::Share(1.0);
@@ -183,4 +201,9 @@ private:
     bool m_hints = true;
     int m_hintDelay = CSensorWnd::kHoverDelayMs;
     QAccessible::Role m_accessibleRole = QAccessible::List;
+    QPoint m_mouse;  // the last mouse position over the viewport
+    bool m_hoverDue = false;
+    std::vector<DrawnItemId> m_visibleItems;
+    bool m_visibleValid = false;
+    std::unordered_map<DrawnItemId, QAccessible::Id> m_itemInterfaces;
 };

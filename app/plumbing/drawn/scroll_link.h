@@ -51,7 +51,8 @@ private:
     };
     struct Pane {
         QPointer<QAbstractScrollArea> pane;
-        Bar bars[2];  // horizontal, vertical
+        const QObject* identity = nullptr;  // the pane, compared while it is destroyed
+        Bar bars[2];                        // horizontal, vertical
     };
 
     void Connect(Pane& pane, int direction);

@@ -8,7 +8,9 @@ CCommandTarget::~CCommandTarget() {
     if (m_registry != nullptr) m_registry->SetActiveTarget(nullptr);
 }
 
-bool CCommandTarget::IsEnabled(int) const { return true; }
+bool CCommandTarget::IsEnabled(int) const {
+    return true;
+}
 
 void CCommandTarget::CommandStatesChanged() {
     if (m_registry != nullptr) m_registry->RefreshStates();

@@ -48,6 +48,9 @@ public:
     // The program's hint window, made on first use (a QApplication must exist)
     // and destroyed when the application object goes.
     static CSensorWnd& Shared();
+    // The program's hint window when it was made already; null before that and
+    // after the application object went.
+    static CSensorWnd* Existing();
 
     // The text `hint` shows, translated as it asks, as the window shows it.
     static QString DisplayText(const CHintText& hint);

@@ -73,8 +73,7 @@ CMenuTarget ResolveTarget(const QAction* action, CCase* theCase) {
             if (theCase == nullptr || target.m_analysis == nullptr ||
                 views::FindAnalysisOf(*theCase, target.m_symptom) != target.m_analysis)
                 return {};
-            return target.m_symptom->GetSerial() == target.m_symptomSerial ? target
-                                                                           : CMenuTarget{};
+            return target.m_symptom->GetSerial() == target.m_symptomSerial ? target : CMenuTarget{};
     }
     return {};
 }

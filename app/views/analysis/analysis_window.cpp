@@ -26,10 +26,10 @@ QWidget* MakeAnalysisView(CDocument& document, CChildFrame& frame) {
 }  // namespace
 
 void RegisterAnalysisWindow(CWindowHost& host) {
-    host.Documents().AddTemplate(
-        kAnalysisSlot, std::make_unique<CDocTemplate>(
-                           QStringLiteral("CAnalysisMultiDocTemplate"),
-                           [] { return new CDocument; }, MakeAnalysisView));
+    host.Documents().AddTemplate(kAnalysisSlot,
+                                 std::make_unique<CDocTemplate>(
+                                     QStringLiteral("CAnalysisMultiDocTemplate"),
+                                     [] { return new CDocument; }, MakeAnalysisView));
     analysis_window::RegisterSymptomCommands(host.Commands());
 }
 

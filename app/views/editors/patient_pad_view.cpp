@@ -6,8 +6,8 @@
 
 #include "model/records/case.h"
 #include "plumbing/rtf/rtf.h"
-#include "views/editors/card_panes.h"
 #include "views/case_access.h"
+#include "views/editors/card_panes.h"
 #include "views/editors/episode_doc.h"
 #include "views/editors/patient_info_doc.h"
 #include "views/editors/patient_text_view.h"

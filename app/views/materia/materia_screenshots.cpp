@@ -12,6 +12,7 @@
 #include "views/materia/materia_medica_pad_view.h"
 #include "views/materia/materia_medica_panel_view.h"
 #include "views/materia/materia_window.h"
+#include "views/screenshot_session.h"
 #include "views/window_host.h"
 
 namespace materia {
@@ -45,29 +46,38 @@ void CloseWindow() {
 
 }  // namespace
 
-bool TakeMateriaMedicaPictures(const std::function<bool(const char* name)>& save) {
+}  // namespace materia
+
+bool TakeMateriaMedicaScreenshots(CScreenshotSession& session) {
+    using namespace materia;
     const Guid demo = Id(kDemoBook);
-    bool ok = true;
-    if (CorvelaInstance().FindDataSource(&demo) != nullptr) {
-        CMateriaMedicaPadView* view = Show(RemedyNumber("ars"), demo);
-        ok = view != nullptr && save("materia_medica.png");
-        if (ok) {
-            view = Show(RemedyNumber("acon"), demo);
-            CMateriaMedicaPanelView& panel = *view->Panel();
-            panel.SearchText()->setText(QStringLiteral("fear ?worse ?night"));
-            panel.SearchText()->setCursorPosition(0);
-            panel.ScopeSelector()->setCurrentIndex(1);
-            panel.StartSearch();
-            ok = save("materia_medica_search.png");
-        }
-        CloseWindow();
+    QWidget* window = CScreenshotSession::MainWindow();
+    if (window == nullptr || CorvelaInstance().FindDataSource(&demo) == nullptr) return true;
+    CMateriaMedicaPadView* view = Show(RemedyNumber("ars"), demo);
+    bool ok = view != nullptr && session.Save(*window, "materia_medica");
+    if (ok) {
+        view = Show(RemedyNumber("acon"), demo);
+        ok = view != nullptr;
     }
-    const Guid boericke = Id(kBoericke);
-    if (ok && CorvelaInstance().FindDataSource(&boericke) != nullptr) {
-        ok = Show(RemedyNumber("acon"), boericke) != nullptr && save("materia_medica_boericke.png");
-        CloseWindow();
+    if (ok) {
+        CMateriaMedicaPanelView& panel = *view->Panel();
+        panel.SearchText()->setText(QStringLiteral("fear ?worse ?night"));
+        panel.SearchText()->setCursorPosition(0);
+        panel.ScopeSelector()->setCurrentIndex(1);
+        panel.StartSearch();
+        ok = session.Save(*window, "materia_medica_search");
     }
+    CloseWindow();
     return ok;
 }
 
-}  // namespace materia
+bool TakeMateriaMedicaBoerickeScreenshots(CScreenshotSession& session) {
+    using namespace materia;
+    const Guid boericke = Id(kBoericke);
+    QWidget* window = CScreenshotSession::MainWindow();
+    if (window == nullptr || CorvelaInstance().FindDataSource(&boericke) == nullptr) return true;
+    const bool ok = Show(RemedyNumber("acon"), boericke) != nullptr &&
+                    session.Save(*window, "materia_medica_boericke");
+    CloseWindow();
+    return ok;
+}

@@ -1,17 +1,14 @@
-// The materia medica window's part of the program's screenshot run:
-//   materia_medica.png         a demo article with its remedy information
-//   materia_medica_search.png  a search in progress, its words marked
-//   materia_medica_boericke.png  Boericke's Aconitum, when Boericke is loaded
-//                              (the run on the real data)
-// The window is opened maximised over the MDI area, pictured through `save`
-// (which saves the main window under the name given and answers whether it
-// could) and closed again.  False when a picture could not be saved.
+// The materia medica window's pictures for the screenshot run
+// (views/screenshot_session.h).  The window is opened maximised over the MDI
+// area, pictured with the main window and closed again.
 #pragma once
 
-#include <functional>
+class CScreenshotSession;
 
-namespace materia {
+// "materia_medica": a demo article with its remedy information;
+// "materia_medica_search": a search in progress, its words marked.
+bool TakeMateriaMedicaScreenshots(CScreenshotSession& session);
 
-bool TakeMateriaMedicaPictures(const std::function<bool(const char* name)>& save);
-
-}  // namespace materia
+// "materia_medica_boericke": Boericke's Aconitum (nothing when Boericke is
+// not loaded).
+bool TakeMateriaMedicaBoerickeScreenshots(CScreenshotSession& session);

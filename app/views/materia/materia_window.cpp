@@ -53,9 +53,9 @@ CDocument* OpenRemedy(int remedy, const std::optional<Guid>& materiaMedica,
                       const std::string& highlight) {
     CWindowHost* host = CWindowHost::Current();
     if (host == nullptr) return nullptr;
-    const Guid source =
-        materiaMedica ? *materiaMedica
-                      : host->Settings().SourceId(CProgramSettings::kDefMateriaMedica);
+    const Guid source = materiaMedica
+                            ? *materiaMedica
+                            : host->Settings().SourceId(CProgramSettings::kDefMateriaMedica);
     CDocManager& documents = host->Documents();
     const QList<CDocument*> open = documents.Documents(kMateriaMedicaSlot);
     auto* document = qobject_cast<CMateriaMedicaDoc*>(

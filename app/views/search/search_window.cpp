@@ -23,7 +23,7 @@ CDocument* OpenSearchWindow() {
     if (host == nullptr) return nullptr;
     CDocManager& documents = host->Documents();
     const QString title = QString::fromLatin1(kSearchTitle);
-    if (CDocument* open = documents.FindByTitle(title)) {
+    if (CDocument* open = documents.FindByTitle(title, {kSearchSlot})) {
         documents.Activate(open);
         return open;
     }

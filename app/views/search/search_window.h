@@ -14,7 +14,7 @@ class CWindowHost;
 // Called once at start-up.
 void RegisterSearchWindow(CWindowHost& host);
 
-// Activates the open document named "Search", or opens a new search document
-// with that name (CWindowHost::Current()).  Returns it; null without a host
+// Activates the open search document named "Search", or opens a new search
+// document with that name (CWindowHost::Current()).  Returns it; null without a host
 // or when the window cannot be opened.
 CDocument* OpenSearchWindow();
