@@ -41,7 +41,8 @@ CMateriaMedicaPadView* Show(int remedy, const Guid& book) {
 }
 
 void CloseWindow() {
-    if (CWindowHost* host = CWindowHost::Current()) host->Documents().CloseAll({kMateriaMedicaSlot});
+    if (CWindowHost* host = CWindowHost::Current())
+        host->Documents().CloseAll({kMateriaMedicaSlot});
 }
 
 }  // namespace

@@ -51,10 +51,10 @@ Guid UserArticleId() {
     return id;
 }
 
-// New user materia medicas are proposed in the program directory, where the
+// New user materia medicas are proposed in the user data folder, where the
 // engine finds them again at the next start.
 std::string UserMateriaMedicaFolder() {
-    return ProgramDirectory();
+    return UserDataDirectory();
 }
 
 CUserMateriaMedicas& CUserMateriaMedicas::Get() {

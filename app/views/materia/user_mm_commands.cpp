@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "model/core/program_paths.h"
 #include "model/events/event_client.h"
 #include "model/events/event_codes.h"
 #include "model/lang/localize.h"
@@ -28,13 +29,21 @@ QWidget* Parent(QWidget* parent) {
     return host != nullptr ? host->MainWindow() : nullptr;
 }
 
-CDialogService& Dialogs() { return CDialogService::Current(); }
+CDialogService& Dialogs() {
+    return CDialogService::Current();
+}
 
-QString Caption() { return Localized("Materia Medica"); }
+QString Caption() {
+    return Localized("Materia Medica");
+}
 
 // Paths reach the engine as the file system spells them.
-std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+std::string ToPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+QString FromPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
 
 CFileDialogRequest FileRequest(const char* caption) {
     CFileDialogRequest request;
@@ -59,6 +68,14 @@ QString ProposedFileName(DataSource& source) {
     return name.trimmed() + QStringLiteral(".mmb");
 }
 
+// Where a source never saved is proposed to go: NAME.mmb in the user data
+// folder (made when missing), a number added while that name is taken.
+QString ProposedPath(DataSource& source) {
+    const std::string path = NewUserMateriaMedicaPath(SourceName(source).toStdString());
+    if (!path.empty()) return FromPath(path);
+    return QDir(FromPath(UserMateriaMedicaFolder())).filePath(ProposedFileName(source));
+}
+
 }  // namespace
 
 DataSource* NewMateriaMedica(QWidget* parent) {
@@ -68,8 +85,7 @@ DataSource* NewMateriaMedica(QWidget* parent) {
         return nullptr;
     DataSource* created = CUserMateriaMedicas::Get().Create(info);
     if (created == nullptr) {
-        Dialogs().ShowMessage(Parent(parent), Caption(),
-                              Localized("No more sources can be loaded"),
+        Dialogs().ShowMessage(Parent(parent), Caption(), Localized("No more sources can be loaded"),
                               CDialogService::MessageKind::Error);
         return nullptr;
     }
@@ -89,7 +105,8 @@ DataSource* OpenMateriaMedica(QWidget* parent) {
                        QDir::toNativeSeparators(path) + QStringLiteral("\n\n") +
                        Localized(why.c_str());
         if (!detail.empty()) text += QStringLiteral(": ") + plumbing::DecodeCodePage(detail);
-        Dialogs().ShowMessage(Parent(parent), Caption(), text, CDialogService::MessageKind::Warning);
+        Dialogs().ShowMessage(Parent(parent), Caption(), text,
+                              CDialogService::MessageKind::Warning);
         return nullptr;
     }
     BroadcastEvent(EV_UPDATE_MATERIA_MEDICA);
@@ -117,9 +134,8 @@ bool SaveMateriaMedica(QWidget* parent, DataSource& source) {
 bool SaveMateriaMedicaAs(QWidget* parent, DataSource& source) {
     CFileDialogRequest request = FileRequest(TextKey("Save Materia Medica As..."));
     const char* current = source.GetFilePath();
-    request.initialPath = current != nullptr && *current != '\0'
-                              ? FromPath(current)
-                              : QDir(FromPath(UserMateriaMedicaFolder())).filePath(ProposedFileName(source));
+    request.initialPath =
+        current != nullptr && *current != '\0' ? FromPath(current) : ProposedPath(source);
     const QString path = Dialogs().ChooseFileToSave(Parent(parent), request);
     if (path.isEmpty()) return false;
     std::string why;

@@ -20,6 +20,7 @@
 #include "model/events/event_codes.h"
 #include "model/events/event_receiver.h"
 #include "model/records/analysis.h"
+#include "plumbing/documents/child_frame.h"
 #include "plumbing/drawn/drawn_view.h"
 #include "plumbing/text/code_page.h"
 #include "views/command_ids.h"
@@ -33,6 +34,9 @@
 #include "views/materia/materia_window.h"
 #include "views/materia/remedy_index_renderer.h"
 #include "views/materia/remedy_information.h"
+#include "views/repertory/repertory_doc.h"
+#include "views/repertory/repertory_pad_view.h"
+#include "views/repertory/repertory_search_view.h"
 #include "views/repertory/repertory_window.h"
 
 using namespace materia_test;
@@ -66,7 +70,8 @@ std::vector<CTextSpan> Occurrences(const QString& text, const QString& word) {
                                      QRegularExpression::CaseInsensitiveOption);
     for (auto it = pattern.globalMatch(text); it.hasNext();) {
         const auto match = it.next();
-        found.push_back({static_cast<int>(match.capturedStart()), static_cast<int>(match.capturedLength())});
+        found.push_back(
+            {static_cast<int>(match.capturedStart()), static_cast<int>(match.capturedLength())});
     }
     return found;
 }
@@ -112,9 +117,8 @@ private Q_SLOTS:
 
     void theCommandOpensTheConfiguredBookOnTheFirstRemedy() {
         int broadcasts = 0;
-        CEventReceiver receiver([&broadcasts](unsigned code) {
-            broadcasts += code == EV_UPDATE_MATERIA_MEDICA;
-        });
+        CEventReceiver receiver(
+            [&broadcasts](unsigned code) { broadcasts += code == EV_UPDATE_MATERIA_MEDICA; });
         m_host->Commands().Action(ID_OPEN_MATERIA_MEDICA)->trigger();
         const QList<CDocument*> open = m_host->Documents().Documents(kMateriaMedicaSlot);
         QCOMPARE(open.size(), 1);
@@ -155,7 +159,8 @@ private Q_SLOTS:
 
         // The information box follows the remedy.
         m_document->Navigate(RemedyNumber("ars"), Id(kDemoBook));
-        QVERIFY(m_view->Article()->InfoBox()->Text().endsWith(QStringLiteral("hot or chilly: C+++")));
+        QVERIFY(
+            m_view->Article()->InfoBox()->Text().endsWith(QStringLiteral("hot or chilly: C+++")));
     }
 
     void theSelectorFindsARemedyByEitherName() {
@@ -187,8 +192,8 @@ private Q_SLOTS:
         QCOMPARE(authors.item(1)->text(), QStringLiteral("Tomas Brill"));
         QCOMPARE(authors.item(2)->text(), QStringLiteral("Demo practitioner"));
         QCOMPARE(authors.item(3)->text(), QStringLiteral("User's article for selected remedy"));
-        QVERIFY(authors.item(3)->toolTip().startsWith(
-            QStringLiteral("User's article for selected remedy\nThis article can be created by user.")));
+        QVERIFY(authors.item(3)->toolTip().startsWith(QStringLiteral(
+            "User's article for selected remedy\nThis article can be created by user.")));
         QCOMPARE(authors.currentRow(), 0);
 
         // Another author, the same remedy.
@@ -243,9 +248,23 @@ private Q_SLOTS:
         index.View()->resize(700, 400);
         index.View()->EnsureLayout();
         QVERIFY(renderer.Columns() >= 3);
-        const QRect a = renderer.ItemBox(renderer.ItemOfRemedy(renderer.SectionRemedies(0).front()));
+        const QRect a =
+            renderer.ItemBox(renderer.ItemOfRemedy(renderer.SectionRemedies(0).front()));
         const QRect b = renderer.ItemBox(renderer.ItemOfRemedy(renderer.SectionRemedies(0).back()));
         QVERIFY(b.left() > a.left());
+    }
+
+    // The browser of `name` runs the search for the remedy's rubrics.
+    static void CheckRemedySearch(CDocument& document, const char* name) {
+        auto* repertory = qobject_cast<CRepertoryDoc*>(&document);
+        QVERIFY(repertory != nullptr);
+        QCOMPARE(repertory->Name(), std::string(name));
+        QVERIFY(!document.Frames().isEmpty());
+        auto* pad = dynamic_cast<CRepertoryPadView*>(document.Frames().front()->widget());
+        QVERIFY(pad != nullptr);
+        QCOMPARE(pad->SearchView().Edit().Text(), QStringLiteral("@bell"));
+        QVERIFY(pad->SearchView().Search().IsRunning());
+        QVERIFY(pad->SearchView().Status().startsWith(QStringLiteral("@bell (1")));
     }
 
     void theIndexMenuOpensTheArticleAndTheRepertories() {
@@ -255,17 +274,18 @@ private Q_SLOTS:
         index.View()->EnsureLayout();
         QMenu menu;
         index.FillContextMenu(menu, index.Renderer().ItemOfRemedy(RemedyNumber("bell")));
-        QCOMPARE(Entries(menu), (QStringList{"Expand/Collapse section", "Open article in MateriaMedica",
-                                             "Open list of symptoms by repertory of Halden",
-                                             "Open list of symptoms by repertory of Vantier"}));
+        QCOMPARE(Entries(menu),
+                 (QStringList{"Expand/Collapse section", "Open article in MateriaMedica",
+                              "Open list of symptoms by repertory of Halden",
+                              "Open list of symptoms by repertory of Vantier"}));
         menu.actions().at(1)->trigger();
         QCOMPARE(m_document->Remedy(), RemedyNumber("bell"));
         menu.actions().at(2)->trigger();  // RepertoryHalden: REP_DEMO
         QCOMPARE(m_host->Documents().Documents(kRepertorySlot).size(), 1);
-        QCOMPARE(m_host->Documents().Documents(kRepertorySlot).front()->Title(),
-                 QStringLiteral("REP_DEMO"));
+        CheckRemedySearch(*m_host->Documents().Documents(kRepertorySlot).front(), "REP_DEMO");
         menu.actions().at(3)->trigger();  // RepertoryOrre: REP_DEMO_RU
         QCOMPARE(m_host->Documents().Documents(kRepertorySlot).size(), 2);
+        CheckRemedySearch(*m_host->Documents().Documents(kRepertorySlot).back(), "REP_DEMO_RU");
     }
 
     void searchingInTheChosenWorkStepsThroughItsArticles() {
@@ -345,7 +365,8 @@ private Q_SLOTS:
         m_document->Navigate(-1, Id(kDemoBook), "#fear#night");
         const QString text = Shown();
         std::vector<CTextSpan> expected = Occurrences(text, QStringLiteral("fear"));
-        for (const CTextSpan& span : Occurrences(text, QStringLiteral("night"))) expected.push_back(span);
+        for (const CTextSpan& span : Occurrences(text, QStringLiteral("night")))
+            expected.push_back(span);
         std::sort(expected.begin(), expected.end(),
                   [](const CTextSpan& a, const CTextSpan& b) { return a.start < b.start; });
         QCOMPARE(m_view->Article()->Highlights(), expected);
@@ -364,8 +385,8 @@ private Q_SLOTS:
 
         // No analysis yet: the one entry makes one.
         QStringList seen;
-        add_to::CAddToOutcome outcome =
-            article.OfferSelection({}, Choose(QStringLiteral("Add to: New Unknown Symptom"), &seen));
+        add_to::CAddToOutcome outcome = article.OfferSelection(
+            {}, Choose(QStringLiteral("Add to: New Unknown Symptom"), &seen));
         QCOMPARE(seen, QStringList{"Add to: New Unknown Symptom"});
         QVERIFY(outcome.Added());
         CCase& theCase = m_host->Case();
@@ -375,7 +396,8 @@ private Q_SLOTS:
         QCOMPARE(topic.m_dataType, CSympthom::kArticleTopic);
         QCOMPARE(topic.m_text, std::string("Great fear"));
         QVERIFY(topic.m_sourceId == Id(kDemoBook));
-        auto* book = static_cast<MateriaMedica*>(CorvelaInstance().FindDataSource(&topic.m_sourceId));
+        auto* book =
+            static_cast<MateriaMedica*>(CorvelaInstance().FindDataSource(&topic.m_sourceId));
         QCOMPARE(topic.GetItemId(), book->FindArticle(RemedyNumber("acon"))->GetId());
         QVERIFY(m_host->m_modified);
 

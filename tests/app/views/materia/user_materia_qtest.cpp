@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QTest>
 #include <QTextEdit>
+#include <cstdio>
 
 #include "materia_test_support.h"
 #include "plumbing/documents/child_frame.h"
@@ -35,13 +36,14 @@ namespace {
 // Answers the author info dialog with `info` (or cancels with none).
 struct ScriptedAuthorInfo {
     explicit ScriptedAuthorInfo(std::optional<CAuthorInfo> answer) {
-        materia::SetAuthorInfoEditor([answer, this](QWidget*, const QString& caption, CAuthorInfo* info) {
-            captions << caption;
-            shown = *info;
-            if (!answer) return false;
-            *info = *answer;
-            return true;
-        });
+        materia::SetAuthorInfoEditor(
+            [answer, this](QWidget*, const QString& caption, CAuthorInfo* info) {
+                captions << caption;
+                shown = *info;
+                if (!answer) return false;
+                *info = *answer;
+                return true;
+            });
     }
     ~ScriptedAuthorInfo() { materia::SetAuthorInfoEditor({}); }
     QStringList captions;
@@ -59,7 +61,27 @@ std::string ArticleText(const Guid& book, int remedy) {
     return article != nullptr ? article->GetText() : std::string();
 }
 
-int AuthorEntries(CMateriaMedicaPadView& view) { return view.Autors()->count(); }
+// Whether the engine's search over every source (as the search window asks)
+// finds the article of `remedy` in `book` for `text`.
+bool EngineFinds(const char* text, const Guid& book, int remedy) {
+    Corvela& engine = CorvelaInstance();
+    SearchQuery query;
+    query.scope = kScopeAll;
+    std::snprintf(query.text, sizeof query.text, "%s", text);
+    engine.Search(&query);
+    for (int i = 0; i < engine.GetResultCount(); ++i) {
+        const SearchHit* hit = engine.GetResult(i);
+        if (hit == nullptr || hit->source == nullptr || hit->item == nullptr) continue;
+        if (*hit->source->GetGuid() == book && hit->item->GetKind() == kItemArticle &&
+            static_cast<Article*>(hit->item)->GetRemedy() == remedy)
+            return true;
+    }
+    return false;
+}
+
+int AuthorEntries(CMateriaMedicaPadView& view) {
+    return view.Autors()->count();
+}
 
 }  // namespace
 
@@ -120,9 +142,11 @@ private Q_SLOTS:
 
         // Typing makes the article; the index marks the remedy.
         Type(QStringLiteral("Worse from cold dry wind; aconite fright."));
-        QCOMPARE(ArticleText(id, RemedyNumber("acon")), std::string("Worse from cold dry wind; aconite fright."));
+        QCOMPARE(ArticleText(id, RemedyNumber("acon")),
+                 std::string("Worse from cold dry wind; aconite fright."));
         auto* mine = static_cast<MateriaMedica*>(book);
-        QVERIFY(std::string(mine->FindArticle(RemedyNumber("acon"))->GetRichText()).rfind("{\\rtf1", 0) == 0);
+        QVERIFY(std::string(mine->FindArticle(RemedyNumber("acon"))->GetRichText())
+                    .rfind("{\\rtf1", 0) == 0);
         QVERIFY(CorvelaInstance().GetRemedySourceCount(RemedyNumber("acon")) >= 3);
         // Clearing it all deletes it again.
         Editor().selectAll();
@@ -144,6 +168,9 @@ private Q_SLOTS:
             materia::FindRequests("fright", materia::kScopeWork, RemedyNumber("bell"), id);
         QCOMPARE(found.m_requests.size(), std::size_t{1});
         QCOMPARE(found.m_requests.front().m_remedy, RemedyNumber("acon"));
+        // The search window's question: every source, no source named.
+        QVERIFY(EngineFinds("fright", id, RemedyNumber("acon")));
+        QVERIFY(!EngineFinds("fright", id, RemedyNumber("bell")));
 
         // A fresh engine finds the file beside the others and reads it back.
         m_host->Documents().CloseAll({kMateriaMedicaSlot});
@@ -169,7 +196,8 @@ private Q_SLOTS:
         m_host->Scripted().QueueAnswer(Answer::Cancel);
         QVERIFY(!frame->close());
         QCOMPARE(m_host->Scripted().Requests().back().kind, QStringLiteral("yesnocancel"));
-        QVERIFY(m_host->Scripted().Requests().back().text.contains(QStringLiteral("Bedside notes")));
+        QVERIFY(
+            m_host->Scripted().Requests().back().text.contains(QStringLiteral("Bedside notes")));
         QVERIFY(CUserMateriaMedicas::Get().IsModified(book));
         // The program's end asks the same.
         m_host->Scripted().QueueAnswer(Answer::Cancel);
@@ -258,9 +286,10 @@ private Q_SLOTS:
         QCOMPARE(AuthorEntries(*m_view), before);
         QCOMPARE(CorvelaInstance().FindDataSource(&demo), original);
         QCOMPARE(CorvelaInstance().GetRemedySourceCount(RemedyNumber("apis")), 1);
-        QCOMPARE(materia::FindRequests("stinging", materia::kScopeRemedy, RemedyNumber("apis"),
-                                       demo).m_requests.size(),
-                 std::size_t{1});
+        QCOMPARE(
+            materia::FindRequests("stinging", materia::kScopeRemedy, RemedyNumber("apis"), demo)
+                .m_requests.size(),
+            std::size_t{1});
 
         // A file that is no materia medica: nothing changes either.
         QFile junk(HomePath(QStringLiteral("shared/junk.mmb")));
@@ -269,7 +298,8 @@ private Q_SLOTS:
         junk.close();
         m_host->Scripted().QueueOpen(junk.fileName());
         QCOMPARE(materia::OpenMateriaMedica(nullptr), nullptr);
-        QVERIFY(m_host->Scripted().Requests().back().text.contains(QStringLiteral("is not a materia medica")));
+        QVERIFY(m_host->Scripted().Requests().back().text.contains(
+            QStringLiteral("is not a materia medica")));
         QCOMPARE(AuthorEntries(*m_view), before);
 
         // A book of someone else's joins, under its own identifier.
@@ -295,7 +325,8 @@ private Q_SLOTS:
         const Guid mine = Id(kUserNotes);
         DataSource* notes = CorvelaInstance().FindDataSource(&mine);
         {
-            ScriptedAuthorInfo answer(CAuthorInfo{"My notes", "Dr. Ashdown", "Notes of the clinic."});
+            ScriptedAuthorInfo answer(
+                CAuthorInfo{"My notes", "Dr. Ashdown", "Notes of the clinic."});
             QVERIFY(materia::EditAuthorInfo(nullptr, *notes));
             QCOMPARE(answer.shown.m_author, std::string("Demo practitioner"));
             QCOMPARE(answer.captions, QStringList{"Edit autor info"});
