@@ -67,7 +67,7 @@ CMateriaMedicaPanelView::CMateriaMedicaPanelView(CMateriaMedicaDoc& document, QW
 
     m_remedies->setEditable(true);
     m_remedies->setInsertPolicy(QComboBox::NoInsert);
-    m_remedies->setMinimumContentsLength(22);
+    m_remedies->setMinimumContentsLength(18);
     m_remedies->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_remedies->setMaxVisibleItems(20);
     FillRemedies();
@@ -79,8 +79,9 @@ CMateriaMedicaPanelView::CMateriaMedicaPanelView(CMateriaMedicaDoc& document, QW
 
     for (int scope = 0; scope < 3; ++scope) m_scope->addItem(views::Localized(kScopes[scope]), scope);
     m_scope->setCurrentIndex(0);
-    m_scope->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_scope->setMinimumContentsLength(22);
+    // The scope is read in full: its longest text sets its width.
+    m_scope->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_scope->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     m_search->setPlaceholderText(views::Localized("Search"));
     m_search->setClearButtonEnabled(true);
@@ -101,7 +102,7 @@ CMateriaMedicaPanelView::CMateriaMedicaPanelView(CMateriaMedicaDoc& document, QW
     layout->addWidget(m_remedies, 3);
     layout->addSpacing(12);
     layout->addWidget(m_search, 2);
-    layout->addWidget(m_scope, 2);
+    layout->addWidget(m_scope, 0);
     layout->addWidget(m_start, 0);
     layout->addWidget(m_status, 1);
 

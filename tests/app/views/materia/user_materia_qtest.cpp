@@ -161,6 +161,9 @@ private Q_SLOTS:
         m_host->Scripted().QueueSave(path);
         QVERIFY(materia::SaveMateriaMedica(nullptr, *book));
         QCOMPARE(m_host->Scripted().Requests().back().kind, QStringLiteral("save"));
+        // Never saved: proposed as NAME.mmb in the user data folder.
+        QCOMPARE(m_host->Scripted().Requests().back().file.initialPath,
+                 HomePath(QStringLiteral("data/Bedside notes.mmb")));
         QVERIFY(QFile::exists(path));
         QVERIFY(!book->IsNew());
         QCOMPARE(m_document->Title(), QStringLiteral("[bell] Bedside notes"));
