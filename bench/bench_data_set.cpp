@@ -117,3 +117,23 @@ bool ReadBenchArguments(int argc, char** argv, std::string* dataset, std::vector
     }
     return true;
 }
+
+bool CompileMateriaMedicaInto(const std::string& programDir, const std::string& sourcePath,
+                              const std::string& name, std::string* why) {
+    std::string text;
+    if (!corvela_sources::ReadWholeFile(sourcePath, &text, why)) return false;
+    corvela_sources::MateriaMedicaSource source;
+    corvela_sources::SourceError error;
+    if (!corvela_sources::ParseMateriaMedicaSource(text, sourcePath, &source, &error)) {
+        *why = error.ToString();
+        return false;
+    }
+    const std::string output = programDir + "/" + name;
+    const corvela_sources::CompileResult result =
+        corvela_sources::CompileMateriaMedica(source, CorvelaInstance(), output.c_str());
+    if (!result.saved) {
+        *why = "cannot compile " + sourcePath + ": " + result.error;
+        return false;
+    }
+    return true;
+}

@@ -13,6 +13,7 @@
 #include "views/materia/materia_screenshots.h"
 #include "views/repertory/repertory_screenshots.h"
 #include "views/screenshot_session.h"
+#include "views/search/search_screenshots.h"
 
 namespace {
 
@@ -42,6 +43,8 @@ constexpr Scene kScenes[] = {
     {"real", TakeRepertoryKentScreenshots},
     {"demo", TakeMateriaMedicaScreenshots},
     {"real", TakeMateriaMedicaBoerickeScreenshots},
+    {"demo", TakeSearchScreenshots},
+    {"real", TakeSearchMateriaMedicaScreenshots},
 };
 
 void TakePictures(const CScreenshotOptions& options) {
