@@ -1,10 +1,9 @@
 #include "views/materia/word_highlights.h"
 
-#include <corvela/text_case.h>
-
 #include <algorithm>
 #include <array>
 
+#include "base/text/case_table.h"
 #include "plumbing/text/code_page.h"
 
 namespace materia {
@@ -17,7 +16,7 @@ struct FoldTable {
         for (std::size_t c = 0; c < folded.size(); ++c) folded[c] = static_cast<char16_t>(c);
         for (int byte = 0; byte < 256; ++byte) {
             const auto c = static_cast<unsigned char>(byte);
-            folded[plumbing::DecodeByte(c)] = plumbing::DecodeByte(corvela::LowerCp1251Byte(c));
+            folded[plumbing::DecodeByte(c)] = plumbing::DecodeByte(base::LowerCp1251(c));
         }
     }
     std::array<char16_t, 0x10000> folded{};

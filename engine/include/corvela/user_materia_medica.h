@@ -25,6 +25,9 @@ public:
     virtual void SetName(const char* text) = 0;               // 30
     virtual void SetText3(const char* text) = 0;              // 31
     virtual void SetText5(const char* text) = 0;              // 32
+
+protected:
+    ~UserMateriaMedica() override = default;
 };
 
 class UserMMArticle : public Article {
@@ -34,6 +37,9 @@ public:
     virtual void SetParent(DataItem* parent) = 0;             // 9
     virtual void SetText(const char* text) = 0;               // 10: drops the owner's backing file
     virtual void SetRichText(const char* rtf) = 0;            // 11: drops the owner's backing file
+
+protected:
+    ~UserMMArticle() override = default;
 };
 
 // A single free-standing article with a name (text 1), an author (text 3) and
@@ -51,4 +57,7 @@ public:
     virtual void SetArticleText(const char* text) = 0;        // 26
     virtual const char* GetArticleRichText() = 0;             // 27
     virtual void SetArticleRichText(const char* rtf) = 0;     // 28
+
+protected:
+    ~UserArticle() override = default;
 };
