@@ -78,7 +78,7 @@ bool PrepareMateriaMedicaHome(const std::string& cataloguePath, const std::strin
     fs::copy_file(cataloguePath, *home + "/remedy_synonyms.txt");
     setenv("MERIDANE_HOME", home->c_str(), 1);
     std::string text;
-    if (!corvela_sources::ReadWholeFile(sourcePath, &text, why)) return false;
+    if (!base::ReadWholeFile(sourcePath, &text, why)) return false;
     corvela_sources::MateriaMedicaSource source;
     corvela_sources::SourceError error;
     if (!corvela_sources::ParseMateriaMedicaSource(text, sourcePath, &source, &error)) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "model/core/program_paths.h"
+#include "base/files/user_folders.h"
 #include "model/lang/localize.h"
 #include "views/materia/shown_article.h"
 
@@ -54,7 +54,7 @@ Guid UserArticleId() {
 // New user materia medicas are proposed in the user data folder, where the
 // engine finds them again at the next start.
 std::string UserMateriaMedicaFolder() {
-    return UserDataDirectory();
+    return base::UserDataDirectory();
 }
 
 CUserMateriaMedicas& CUserMateriaMedicas::Get() {

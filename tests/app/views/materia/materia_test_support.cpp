@@ -14,7 +14,7 @@
 #include "model/events/event_codes.h"
 #include "model/lang/language.h"
 #include "plumbing/documents/child_frame.h"
-#include "source_file.h"
+#include "base/files/atomic_file.h"
 #include "views/command_ids.h"
 #include "views/document_slots.h"
 #include "views/materia/materia_medica_doc.h"
@@ -95,7 +95,7 @@ bool PrepareBoerickeHome(std::string* why) {
     std::string text;
     corvela_sources::MateriaMedicaSource source;
     corvela_sources::SourceError error;
-    if (!corvela_sources::ReadWholeFile(shared + "/boericke.mms", &text, why)) return false;
+    if (!base::ReadWholeFile(shared + "/boericke.mms", &text, why)) return false;
     if (!corvela_sources::ParseMateriaMedicaSource(text, shared + "/boericke.mms", &source, &error)) {
         *why = error.ToString();
         return false;
