@@ -51,18 +51,28 @@ Remedy* RemedyListImpl::FindRemedy(const char* name) {
     return found == m_names.end() ? nullptr : GetRemedy(found->second);
 }
 
+int RemedyListImpl::LoadText(std::string_view content) {
+    ReadLines(content);
+    BuildNameMap();
+    return 1;
+}
+
 int RemedyListImpl::LoadSynonyms(const char* path) {
     if (path == nullptr) return 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) return 0;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ReadLines(content);
+    return 1;
+}
+
+void RemedyListImpl::ReadLines(std::string_view content) {
     for (const auto& line : SplitCatalogueLines(content)) {
         CatalogueLine fields = ParseCatalogueLine(line);
         if (fields.names.size() < 2) continue;
         for (auto& name : fields.names) LowerCp1251InPlace(name);
         AddLine(fields.names, fields.attributes);
     }
-    return 1;
 }
 
 void RemedyListImpl::AddLine(const std::vector<std::string>& names,
