@@ -3,6 +3,7 @@
 // the first dictionary entries' own phrases included.
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "fuzz_support.h"
 #include "model/lang/language.h"

@@ -19,7 +19,7 @@ std::size_t ReadRubric(Topic& topic, std::set<int>& remedies) {
     const int count = topic.GetRemedyCount();
     for (int i = 0; i <= count; ++i) {
         const int remedy = topic.GetRemedy(i);
-        seen += static_cast<std::size_t>(remedy + topic.GetGrade(i));
+        seen += static_cast<std::size_t>(remedy) + static_cast<std::size_t>(topic.GetGrade(i));
         if (i < count && remedies.size() < kSearchedTerms) remedies.insert(remedy);
     }
     const int children = topic.GetChildCount();

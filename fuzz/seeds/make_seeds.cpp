@@ -8,7 +8,9 @@
 // the Russian language file, the queries of fuzz/seeds/queries.txt, the rich
 // texts the records start with and those the demo data holds, and the demo
 // sources of the corvela tool.
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>

@@ -8,7 +8,8 @@
 // the usual special characters.  Everything else is skipped, together with the
 // destinations the editors cannot show ({\*\...}, stylesheet, info, pictures).
 // Malformed input (unbalanced braces, truncated escapes, absurd parameters,
-// deep nesting, stray bytes) loads as much as can be read and never fails.
+// deep nesting, stray bytes) loads as much as can be read and never fails;
+// control characters other than TAB are dropped, however they are written.
 //
 // Paragraph structure: every \par ends one block.  Text after the last \par
 // forms a last block; a \par at the very end adds no empty block behind it.
@@ -29,8 +30,8 @@ bool LooksLikeRtf(std::string_view source);
 
 // Replaces the content of `document` with `source`.  Text that is not RTF
 // (LooksLikeRtf false) is taken as plain code page 1251 text, one block per
-// line (LF or CR LF).  Afterwards the document is unmodified and its undo
-// history empty.
+// line (LF, CR LF or CR), control characters other than TAB dropped.
+// Afterwards the document is unmodified and its undo history empty.
 void Load(QTextDocument& document, std::string_view source);
 
 // `document` as RTF in code page 1251: characters of the code page above
@@ -41,7 +42,7 @@ std::string Save(const QTextDocument& document);
 // The text of `source` without formatting: blocks joined by '\n', \line as
 // '\n', \tab as '\t', non-breaking spaces as spaces (what
 // QTextDocument::toPlainText gives after Load).  Non-RTF input comes back
-// decoded, with CR LF turned into LF.
+// decoded as Load reads it.
 QString ToPlainText(std::string_view source);
 
 // `text` (code page 1251 bytes) made safe for pasting into an RTF template:

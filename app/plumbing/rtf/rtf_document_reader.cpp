@@ -5,7 +5,6 @@
 
 #include "plumbing/rtf/rtf.h"
 #include "plumbing/rtf/rtf_format.h"
-#include "plumbing/text/code_page.h"
 
 namespace rtf {
 namespace {
@@ -79,13 +78,6 @@ private:
     bool m_haveLast = false;
 };
 
-void LoadPlain(QTextDocument& document, std::string_view source) {
-    QString text = plumbing::DecodeCodePage(source);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    document.setPlainText(text);
-}
-
 }  // namespace
 
 void Load(QTextDocument& document, std::string_view source) {
@@ -96,7 +88,7 @@ void Load(QTextDocument& document, std::string_view source) {
         DocumentBuilder builder(document);
         Parse(source, builder);
     } else {
-        LoadPlain(document, source);
+        document.setPlainText(PlainSourceText(source));
     }
     document.setUndoRedoEnabled(undo);
     document.setModified(false);

@@ -44,4 +44,9 @@ public:
 // Reads `source` (which should start with "{\rtf") and feeds `sink`.
 void Parse(std::string_view source, Sink& sink);
 
+// A source that is not RTF as the text a document shows: decoded from code
+// page 1251, CR LF and lone CR as LF, other control characters except TAB
+// dropped (as the RTF reader drops them).
+QString PlainSourceText(std::string_view source);
+
 }  // namespace rtf

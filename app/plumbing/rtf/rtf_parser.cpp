@@ -428,6 +428,9 @@ void Parser::AppendByte(unsigned char byte) {
 
 void Parser::AppendChar(char16_t ch) {
     if (State().destination != Destination::Text) return;
+    // Control characters (stray bytes, \'hh or \uN) are not text: the writer
+    // could not keep them, and a saved document must read back the same.
+    if ((ch < 0x20 && ch != u'\t') || ch == 0x7F || ch == 0xFFFC) return;
     if (m_formatDirty) {
         const CharFormat format = Resolve();
         if (!(format == m_pendingFormat)) {

@@ -39,13 +39,19 @@ bool LooksLikeRtf(std::string_view source) {
     return start != std::string_view::npos && source.substr(start, 5) == "{\\rtf";
 }
 
+QString PlainSourceText(std::string_view source) {
+    QString text = plumbing::DecodeCodePage(source);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.removeIf([](QChar c) {
+        const char16_t ch = c.unicode();
+        return (ch < 0x20 && ch != u'\t' && ch != u'\n') || ch == 0x7F || ch == 0xFFFC;
+    });
+    return text;
+}
+
 QString ToPlainText(std::string_view source) {
-    if (!LooksLikeRtf(source)) {
-        QString text = plumbing::DecodeCodePage(source);
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        return text;
-    }
+    if (!LooksLikeRtf(source)) return PlainSourceText(source);
     PlainTextCollector collector;
     Parse(source, collector);
     return collector.Take();

@@ -137,6 +137,12 @@ TEST(MateriaMedicaSource, Errors) {
               "mm.mms:5: a second @rtf in one article");
     EXPECT_EQ(ErrorOf(std::string(kHeader) + "@article |\nok\n\xE2\x82\xB9 rupee\n"),
               "mm.mms:4: character U+20B9 has no code page 1251 form");
+    // Article texts are zero-terminated: an RTF-only article whose RTF spells
+    // a zero byte cannot be kept, in the last article as in any other.
+    EXPECT_EQ(ErrorOf(std::string(kHeader) + "@article |\n@rtf\n{\\rtf1 a\\'00b}\n@article |\nx\n"),
+              "mm.mms:2: the plain text of the article's RTF holds a zero byte (\\'00)");
+    EXPECT_EQ(ErrorOf(std::string(kHeader) + "@article |\nx\n@article |\n@rtf\n{\\rtf1 \\'00}\n"),
+              "mm.mms:4: the plain text of the article's RTF holds a zero byte (\\'00)");
 }
 
 }  // namespace

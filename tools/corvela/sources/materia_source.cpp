@@ -49,14 +49,23 @@ private:
     int m_lines = 0;
 };
 
-void FinishArticle(SourceArticle* article, Part* text, Part* rtf,
-                   std::vector<SourceArticle>* articles) {
+// False when the article's text cannot be kept: the plain text made from its
+// RTF holds a zero byte (an RTF "\'00"), and texts are zero-terminated.
+bool FinishArticle(SourceArticle* article, Part* text, Part* rtf,
+                   std::vector<SourceArticle>* articles, const SourceLineReader& reader,
+                   SourceError* error) {
     article->text = text->Take();
     if (article->hasRtf) {
         article->rtf = rtf->Take();
         if (article->text.empty()) article->text = RtfPlainText(article->rtf);
+        if (article->text.find('\0') != std::string::npos) {
+            *error = reader.ErrorAt(
+                article->line, "the plain text of the article's RTF holds a zero byte (\\'00)");
+            return false;
+        }
     }
     articles->push_back(std::move(*article));
+    return true;
 }
 
 }  // namespace
@@ -72,10 +81,11 @@ bool ParseMateriaMedicaSource(std::string_view text, const std::string& file,
     SourceLine line;
     while (reader.Next(&line)) {
         if (IsArticleLine(line.text)) {
-            if (inArticle)
-                FinishArticle(&article, &plain, &rich, &articles);
-            else if (!header.Finish(line.number, error))
+            if (inArticle) {
+                if (!FinishArticle(&article, &plain, &rich, &articles, reader, error)) return false;
+            } else if (!header.Finish(line.number, error)) {
                 return false;
+            }
             article = StartArticle(line);
             inArticle = true;
             continue;
@@ -111,8 +121,8 @@ bool ParseMateriaMedicaSource(std::string_view text, const std::string& file,
     }
     if (!inArticle) {
         if (!header.Finish(reader.lineNumber() > 0 ? reader.lineNumber() : 1, error)) return false;
-    } else {
-        FinishArticle(&article, &plain, &rich, &articles);
+    } else if (!FinishArticle(&article, &plain, &rich, &articles, reader, error)) {
+        return false;
     }
     out->header = std::move(header.header());
     out->articles = std::move(articles);
