@@ -21,16 +21,20 @@ public:
     }
     void Finish(const ParagraphFormat&) override {}
 
-    QString Take() {
-        m_text.replace(QChar(0x2028), QLatin1Char('\n'));
-        m_text.replace(QChar(0x00A0), QLatin1Char(' '));
-        return std::move(m_text);
-    }
+    QString Take() { return std::move(m_text); }
 
 private:
     QString m_text;
     bool m_breakPending = false;
 };
+
+// What QTextDocument::toPlainText makes of a text it holds: line separators
+// become line feeds, non-breaking spaces spaces.
+QString AsDocumentPlainText(QString text) {
+    text.replace(QChar(0x2028), QLatin1Char('\n'));
+    text.replace(QChar(0x00A0), QLatin1Char(' '));
+    return text;
+}
 
 }  // namespace
 
@@ -51,10 +55,10 @@ QString PlainSourceText(std::string_view source) {
 }
 
 QString ToPlainText(std::string_view source) {
-    if (!LooksLikeRtf(source)) return PlainSourceText(source);
+    if (!LooksLikeRtf(source)) return AsDocumentPlainText(PlainSourceText(source));
     PlainTextCollector collector;
     Parse(source, collector);
-    return collector.Take();
+    return AsDocumentPlainText(collector.Take());
 }
 
 std::string EscapeText(std::string_view text) {
