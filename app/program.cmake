@@ -5,24 +5,26 @@ meridane_warnings(meridane)
 set_target_properties(meridane PROPERTIES ENABLE_EXPORTS ON)
 target_link_libraries(meridane PRIVATE meridane_shell)
 
-# Installed beside the engine library, where it finds its data files; a link
-# in bin/ starts it, and the desktop entry and the mime package of the case
-# file type go to the data folders.
-include(GNUInstallDirs)
-set(meridane_install_dir lib/meridane)  # beside the engine library
-install(TARGETS meridane RUNTIME DESTINATION ${meridane_install_dir})
-install(CODE "
-  file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-  file(CREATE_LINK ../${meridane_install_dir}/meridane
-       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/meridane\" SYMBOLIC)
-")
-set(meridane_desktop_exec "${CMAKE_INSTALL_FULL_BINDIR}/meridane")
+# Installed into the program directory beside the engine library, with a
+# link in bin/ (cmake/Install.cmake); the desktop entry, the mime package of
+# the case file type and the icon go to the data folders.
+meridane_install_program(meridane)
+
+# The desktop entry the program itself writes for a build (the settings test
+# compares the two); the installed one is made at install time, so that its
+# Exec line names the prefix actually installed to.
+set(meridane_desktop_exec "${CMAKE_INSTALL_PREFIX}/bin/meridane")
 set(MERIDANE_DESKTOP_EXEC "${meridane_desktop_exec}" CACHE INTERNAL "the Exec path of the installed desktop entry")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/shell/desktop/meridane.desktop.in
                ${CMAKE_CURRENT_BINARY_DIR}/meridane.desktop @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/meridane.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(CODE "
+  set(meridane_desktop_exec \"\${CMAKE_INSTALL_PREFIX}/bin/meridane\")
+  configure_file(\"${CMAKE_CURRENT_LIST_DIR}/shell/desktop/meridane.desktop.in\"
+                 \"${CMAKE_CURRENT_BINARY_DIR}/installed/meridane.desktop\" @ONLY)
+  file(INSTALL \"${CMAKE_CURRENT_BINARY_DIR}/installed/meridane.desktop\"
+       DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\")
+")
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/shell/desktop/meridane-case.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+        DESTINATION share/mime/packages)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/shell/desktop/meridane.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+        DESTINATION share/icons/hicolor/scalable/apps)

@@ -14,6 +14,9 @@ function(meridane_add_gtest name)
     MERIDANE_DEMO_DIR="${PROJECT_SOURCE_DIR}/data/demo"
     MERIDANE_PROGRAM_DIR="${MERIDANE_PROGRAM_DIR}"
     MERIDANE_SHARED_DATA_DIR="${PROJECT_SOURCE_DIR}/../shared/data")
+  # No test sees the data files of the user running it: the user data folder
+  # is one that never exists unless a test points MERIDANE_DATA elsewhere.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      ENVIRONMENT_MODIFICATION "MERIDANE_DATA=set:${CMAKE_BINARY_DIR}/tests/no-user-data")
 endfunction()

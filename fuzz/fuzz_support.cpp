@@ -9,6 +9,9 @@ volatile std::size_t g_kept = 0;
 
 void UseDemoHome() {
     ::setenv("MERIDANE_HOME", MERIDANE_FUZZ_HOME, 0);
+    // The user's data folder is the program directory itself, so that no
+    // data file of the user joins the fixed data set.
+    ::setenv("MERIDANE_DATA", std::getenv("MERIDANE_HOME"), 1);
 }
 
 DataAndIndex SplitDataAndIndex(const std::uint8_t* bytes, std::size_t size) {

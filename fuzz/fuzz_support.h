@@ -15,7 +15,8 @@
 namespace fuzz {
 
 // Points MERIDANE_HOME at the build's program directory (the compiled demo
-// data, its catalogue and language file) unless the caller has set it.
+// data, its catalogue and language file) unless the caller has set it, and
+// the user's data folder (MERIDANE_DATA) at the same directory.
 void UseDemoHome();
 
 // An input made of a data file and its word index: a 4-byte little-endian

@@ -6,10 +6,10 @@
 
 #include "plumbing/ribbon/command_registry.h"
 #include "plumbing/widgets/about_box.h"
-#include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
 #include "shell/patient_bar.h"
+#include "views/command_ids.h"
 
 namespace {
 CMeridaneApp::UrlOpener& Opener() {
@@ -63,10 +63,8 @@ void CMeridaneApp::BindCommands() {
     c.SetHandler(ID_ONLINE_PODCASTS, [this] { OpenWebPage(m_settings.Podcasts()); });
     c.SetHandler(ID_ONLINE_HELP_AND_TOTORIAL, [this] { OpenWebPage(m_settings.HelpCentre()); });
 
-    // No action is bound to Close; the repertories, the materia medica and
-    // the search come with their windows.
-    for (int id : {ID_CASE_CLOSE, ID_OPEN_REPERTORY_ORRESTAD, ID_OPEN_REPERTORY_HALDEN,
-                   ID_OPEN_MATERIA_MEDICA, ID_SEARCH}) {
-        c.SetEnabled(id, false);
-    }
+    // Close and the views' own commands have no application handler: they
+    // are enabled while the active window carries them out.  The repertory,
+    // materia medica and search commands are bound by their windows
+    // (RegisterDocumentTemplates).
 }

@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QStringDecoder>
 
-#include "model/lang/localize.h"
 #include "model/records/case.h"
 #include "plumbing/documents/child_frame.h"
 #include "plumbing/documents/doc_manager.h"
@@ -14,12 +13,12 @@
 #include "plumbing/widgets/dialog_service.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
+#include "views/document_slots.h"
+#include "views/window_texts.h"
 
 namespace {
 
-QString Localized(const char* text, int whole = 1) {
-    return plumbing::DecodeCodePage(Localize(text, whole));
-}
+using views::Localized;
 
 // The question before a modified case is dropped.  Its text is kept as the
 // program has always asked it (code page 1251).

@@ -3,18 +3,18 @@
 #include <initializer_list>
 #include <string>
 
-#include "model/lang/localize.h"
 #include "model/records/analysis.h"
 #include "model/records/episode.h"
 #include "model/records/patient_info.h"
 #include "model/records/prescription.h"
 #include "plumbing/text/code_page.h"
+#include "views/window_texts.h"
 
 namespace {
 
 QString FromCase(const std::string& text) { return plumbing::DecodeCodePage(text); }
 
-QString Localized(const char* text) { return plumbing::DecodeCodePage(Localize(text, 1)); }
+using views::Localized;
 
 // A localised "Label: %s" split at its placeholder: the label before it and
 // the value with whatever follows the placeholder.

@@ -6,13 +6,12 @@
 #include <QPainter>
 
 #include "model/events/event_codes.h"
-#include "model/lang/localize.h"
-#include "plumbing/text/code_page.h"
+#include "model/events/event_receiver.h"
 #include "plumbing/widgets/interface_fonts.h"
 #include "shell/case_topics.h"
 #include "shell/case_view_renderer.h"
-#include "shell/event_receiver.h"
 #include "views/case_host.h"
+#include "views/window_texts.h"
 
 namespace {
 CCaseView* g_instance = nullptr;
@@ -114,7 +113,7 @@ void CCaseView::contextMenuEvent(QContextMenuEvent* event) {
 
 void CCaseView::ShowTopicMenu(const QPoint& point) {
     QMenu menu(this);
-    QAction* open = menu.addAction(plumbing::DecodeCodePage(Localize("Open topic", 1)));
+    QAction* open = menu.addAction(views::Localized("Open topic"));
     if (menu.exec(mapToGlobal(point)) == open) ChooseAt(point);
 }
 

@@ -4,23 +4,18 @@
 #include <algorithm>
 
 #include "analysis/analysis_operations.h"
-#include "model/lang/localize.h"
 #include "model/records/case.h"
 #include "plumbing/documents/child_frame.h"
 #include "plumbing/documents/doc_manager.h"
-#include "plumbing/text/code_page.h"
 #include "shell/case_view.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
 #include "shell/shell_icons.h"
+#include "views/analysis/analysis_window.h"
+#include "views/document_slots.h"
+#include "views/window_texts.h"
 
 namespace {
-
-// "%s: %s" with the item's name and time.
-QString ItemTitle(const COneItem& item) {
-    return plumbing::DecodeCodePage(item.GetName()) + QLatin1String(": ") +
-           plumbing::DecodeCodePage(item.GetTime());
-}
 
 ShellIconKind IconOf(CCaseView::TopicKind kind) {
     switch (kind) {
@@ -61,30 +56,31 @@ void CMeridaneApp::AddAnalysis() {
 
 void CMeridaneApp::OpenCaseItem(CCaseView::TopicKind kind, COneItem* item) {
     if (!m_case || m_documents == nullptr) return;
-    const QList<int> itemSlots{kPatientInfoSlot, kEpisodeSlot, kPrescriptionSlot, kAnalysisSlot};
-    int slot = -1;
-    void* key = item;
-    QString title;
+    // The patient-card document takes the current case's card.
+    CPatientInfo* card = &m_case->GetPatientInfo();
+    const void* key = kind == CCaseView::TopicKind::Patient ? static_cast<const void*>(card) : item;
+    if (key == nullptr ||
+        m_documents->ActivateByItem({kPatientInfoSlot, kEpisodeSlot, kPrescriptionSlot,
+                                     kAnalysisSlot},
+                                    key) != nullptr)
+        return;
+    CDocument* document = nullptr;
     switch (kind) {
         case CCaseView::TopicKind::Patient:
-            // The patient-card document takes the current case's card.
-            slot = kPatientInfoSlot;
-            key = &m_case->GetPatientInfo();
-            title = plumbing::DecodeCodePage(Localize("Patient Info", 1));
+            document = m_documents->OpenNew(kPatientInfoSlot, views::Localized("Patient Info"), card);
             break;
         case CCaseView::TopicKind::Episode:
-            slot = kEpisodeSlot;
+            document = m_documents->OpenNew(kEpisodeSlot, views::ItemTitle(*item),
+                                            dynamic_cast<CEpisode*>(item));
             break;
         case CCaseView::TopicKind::Prescription:
-            slot = kPrescriptionSlot;
+            document = m_documents->OpenNew(kPrescriptionSlot, views::ItemTitle(*item),
+                                            dynamic_cast<CPrescription*>(item));
             break;
         case CCaseView::TopicKind::Analysis:
-            // The program has no analysis window yet.
-            return;
+            if (auto* analysis = dynamic_cast<CAnalysis*>(item)) document = OpenAnalysisWindow(*analysis);
+            break;
     }
-    if (item != nullptr) title = ItemTitle(*item);
-    if (m_documents->ActivateByItem(itemSlots, key) != nullptr) return;
-    CDocument* document = m_documents->OpenNew(slot, title, key);
     if (document == nullptr) return;
     // A comfortable size, cascaded from the top left and kept inside the area.
     const QSize room = m_documents->Area()->viewport()->size();

@@ -13,21 +13,21 @@
 #include <QStatusBar>
 
 #include "model/events/event_codes.h"
-#include "model/lang/localize.h"
+#include "model/events/event_receiver.h"
 #include "model/records/case.h"
 #include "plumbing/ribbon/ribbon_bar.h"
 #include "plumbing/text/code_page.h"
 #include "plumbing/translation/translation_filter.h"
 #include "plumbing/widgets/hyperlink_label.h"
 #include "shell/case_view.h"
-#include "shell/event_receiver.h"
 #include "shell/patient_bar.h"
 #include "shell/ribbon_layout.h"
 #include "shell/shell_icons.h"
 #include "views/case_host.h"
+#include "views/window_texts.h"
 
 namespace {
-QString Localized(const char* text) { return plumbing::DecodeCodePage(Localize(text, 1)); }
+using views::Localized;
 
 constexpr const char* kStateGroup = "MainFrame";
 }  // namespace

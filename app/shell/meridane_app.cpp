@@ -1,23 +1,28 @@
 #include "shell/meridane_app.h"
 
 #include <QApplication>
+#include <QStatusBar>
 
 #include "model/events/event_codes.h"
+#include "model/events/event_receiver.h"
 #include "model/records/case.h"
 #include "plumbing/documents/doc_manager.h"
+#include "plumbing/documents/view_commands.h"
 #include "plumbing/ribbon/application_menu.h"
 #include "plumbing/ribbon/command_registry.h"
 #include "plumbing/ribbon/ribbon_bar.h"
-#include "shell/command_ids.h"
+#include "plumbing/widgets/dialog_service.h"
 #include "shell/document_templates.h"
-#include "shell/event_receiver.h"
 #include "shell/main_frame.h"
 #include "shell/patient_bar.h"
 #include "shell/ribbon_layout.h"
+#include "views/command_ids.h"
 
 namespace {
 CMeridaneApp* g_app = nullptr;
-}
+// How long a status message stays.
+constexpr int kStatusMilliseconds = 5000;
+}  // namespace
 
 CMeridaneApp::CMeridaneApp(CProgramSettings settings)
     : m_settings(std::move(settings)), m_commands(std::make_unique<CCommandRegistry>()) {
@@ -40,6 +45,7 @@ CMeridaneApp::~CMeridaneApp() {
     m_receiver.reset();
     m_case.reset();
     if (CCaseHost::Current() == this) CCaseHost::SetCurrent(nullptr);
+    if (CWindowHost::Current() == this) CWindowHost::SetCurrent(nullptr);
     if (g_app == this) g_app = nullptr;
 }
 
@@ -49,8 +55,10 @@ void CMeridaneApp::CreateMainFrame() {
     m_frame = new CMainFrame(*m_commands, QString::fromStdString(m_settings.StatusText()),
                              QString::fromStdString(m_settings.HomePage()));
     m_documents = new CDocManager(m_frame->MdiArea(), m_frame);
-    RegisterDocumentTemplates(*m_documents);
+    CWindowHost::SetCurrent(this);
+    RegisterDocumentTemplates(*this);
     BindCommands();
+    RouteCommandsToActiveView(*m_frame->MdiArea(), *m_commands);
 
     CApplicationMenu* menu = m_frame->Ribbon()->ApplicationMenu();
     menu->SetRecentDocuments(m_recent.Paths());
@@ -62,6 +70,12 @@ void CMeridaneApp::CreateMainFrame() {
     m_frame->SetCloseGuard([this] { return ConfirmClose(); });
     RefreshCase();
 }
+
+void CMeridaneApp::ShowStatusMessage(const QString& text) {
+    if (m_frame) m_frame->statusBar()->showMessage(text, kStatusMilliseconds);
+}
+
+CDialogService& CMeridaneApp::Dialogs() { return CDialogService::Current(); }
 
 void CMeridaneApp::MarkCaseModified() {
     m_modified = true;

@@ -1,8 +1,10 @@
 // CMeridaneApp: the application object.  It owns the one open patient case
 // with its modified flag and path, the command registry, the document
 // templates (through the document manager of the main frame's MDI area) and
-// the list of recent case files, and carries out the application's commands.
-// It is the case host of the item editors (views/case_host.h) while it lives.
+// the list of recent case files, and carries out the case's commands.  While
+// it lives it is the case host (views/case_host.h) and the window host
+// (views/window_host.h) of the document windows; each window folder of
+// views/ registers its own template and binds its own commands.
 //
 // Everything runs on the user-interface thread.
 #pragma once
@@ -14,34 +16,23 @@
 #include <functional>
 #include <memory>
 
+#include "model/core/program_settings.h"
 #include "shell/case_view.h"
 #include "shell/main_frame.h"
-#include "shell/program_settings.h"
 #include "shell/recent_files.h"
 #include "views/case_host.h"
+#include "views/window_host.h"
 
 class CCase;
 class CCommandRegistry;
+class CDialogService;
 class CDocManager;
 class CEventReceiver;
 class COneItem;
 
-class CMeridaneApp : public QObject, public CCaseHost {
+class CMeridaneApp : public QObject, public CCaseHost, public CWindowHost {
     Q_OBJECT
 public:
-    // The slots of the nine document templates.
-    enum TemplateSlot {
-        kAnalysisSlot = 0,
-        kCaseSlot = 1,
-        kRepertorySlot = 2,
-        kEpisodeSlot = 3,
-        kPrescriptionSlot = 4,
-        kSearchSlot = 5,
-        kMateriaMedicaSlot = 6,
-        kPatientInfoSlot = 7,
-        kPractitionerSlot = 8,
-    };
-
     // Opens a web page; the default is QDesktopServices::openUrl.
     using UrlOpener = std::function<bool(const QUrl&)>;
 
@@ -54,14 +45,21 @@ public:
     // The application object; null while none exists.
     static CMeridaneApp* Instance();
 
-    // Creates the main frame, the document manager over its MDI area and
-    // the nine templates in their order; binds the commands.
+    // Creates the main frame and the document manager over its MDI area,
+    // installs itself as the window host, lets the window folders add the
+    // nine templates in their order, binds the commands and routes them to
+    // the active window.
     void CreateMainFrame();
     CMainFrame* MainFrame() const { return m_frame; }
-    CDocManager* Documents() const { return m_documents; }
-    CCommandRegistry& Commands() const { return *m_commands; }
-    const CProgramSettings& Settings() const { return m_settings; }
     CRecentFiles& RecentFiles() { return m_recent; }
+
+    // The window host.  Documents() needs the main frame.
+    CDocManager& Documents() override { return *m_documents; }
+    CCommandRegistry& Commands() override { return *m_commands; }
+    const CProgramSettings& Settings() const override { return m_settings; }
+    void ShowStatusMessage(const QString& text) override;
+    CDialogService& Dialogs() override;
+    QWidget* MainWindow() override { return m_frame; }
 
     // The case host.
     CCase* CurrentCase() override { return m_case.get(); }
@@ -100,8 +98,7 @@ public:
     void AddAnalysis();
 
     // Opens, or brings forward, the window of a case view node: the patient
-    // card (item null), an episode or a prescription.  An analysis opens
-    // nothing until the program has an analysis window.
+    // card (item null), an episode, a prescription or an analysis.
     void OpenCaseItem(CCaseView::TopicKind kind, COneItem* item);
 
     // Whether the main frame may close: asks to save a modified case first.
@@ -112,7 +109,6 @@ public:
     static void SetUrlOpener(UrlOpener opener);
 
 private:
-    void RegisterTemplates();
     void BindCommands();
     // Asks "Attantion" when the case is modified: Yes saves (false when the
     // save does not happen), No goes on, Cancel stops (false).

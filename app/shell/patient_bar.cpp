@@ -1,12 +1,11 @@
 #include "shell/patient_bar.h"
 
-#include "model/lang/localize.h"
-#include "plumbing/text/code_page.h"
 #include "shell/case_view.h"
 #include "shell/shell_icons.h"
+#include "views/window_texts.h"
 
 CPatientBar::CPatientBar(QWidget* parent)
-    : QDockWidget(plumbing::DecodeCodePage(Localize("Patient Card", 1)), parent),
+    : QDockWidget(views::Localized("Patient Card"), parent),
       m_caseView(new CCaseView(this)) {
     setObjectName(QStringLiteral("PatientBar"));
     setWindowIcon(ShellIcon(ShellIconKind::PatientCard));

@@ -4,20 +4,19 @@
 #include <QToolButton>
 #include <cstdlib>
 
-#include "model/lang/localize.h"
 #include "plumbing/ribbon/application_menu.h"
 #include "plumbing/ribbon/command_registry.h"
 #include "plumbing/ribbon/ribbon_bar.h"
 #include "plumbing/ribbon/ribbon_category.h"
 #include "plumbing/ribbon/ribbon_panel.h"
-#include "plumbing/text/code_page.h"
 #include "plumbing/translation/translation_filter.h"
-#include "shell/command_ids.h"
 #include "shell/shell_icons.h"
+#include "views/command_ids.h"
+#include "views/window_texts.h"
 
 namespace {
 
-QString Localized(const char* text) { return plumbing::DecodeCodePage(Localize(text, 1)); }
+using views::Localized;
 
 struct CommandText {
     int id;

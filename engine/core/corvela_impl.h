@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalogue/remedy_list_impl.h"
+#include "core/discovery.h"
 #include "core/remedy_source_table.h"
 #include "corvela.h"
 #include "index/index_builder_impl.h"
@@ -43,8 +44,9 @@ public:
     RemedyList* GetRemedyList() override { return &m_catalogue; }
     DataSource* CreateUserMateriaMedica() override;
     DataSource* CreateUserArticleCollection() override;
-    // Writes section "DataSources" of corvela.ini in the program directory
-    // (nothing when no source is loaded).
+    // Writes section "DataSources" of corvela.ini in the program directory,
+    // or in the user's configuration folder when the program directory cannot
+    // take it (nothing when no source is loaded).
     void SaveDataSourceList() override;
     // Saves the list, deletes every source, forgets the search hits (they
     // point at the deleted items) and empties the remedy-to-source rows, so
@@ -77,9 +79,11 @@ public:
     void AppendMateriaMedica(std::unique_ptr<DataSource> source);
 
 private:
-    // discovery.cpp: scans the program directory while no source is loaded.
+    // discovery.cpp: scans the program directory and then the user's data
+    // folder while no source is loaded.
     void Discover();
-    void LoadDataFile(const std::string& name, const std::string& directory);
+    // Loads the file as a source of that kind; false when it fails.
+    bool LoadDataFile(const std::string& path, DataFileKind kind);
     bool LoadRepertory(const std::string& path);
     bool LoadMateriaMedica(const std::string& path);
 

@@ -1,6 +1,8 @@
 // Discovery: every repertory (*.rpb) and then every materia medica (*.mmb) of
-// the program directory, each pass sorted by file name, is loaded and
-// appended to the source list; a file that fails to load is skipped.
+// the program directory, each pass sorted by file name, then the same of the
+// user's data folder, is loaded and appended to the source list; a file that
+// fails to load is skipped.  The user's copy of a source the program
+// directory holds as well is loaded in its place (discovery_plan.h).
 
 #include "core/discovery.h"
 
@@ -9,12 +11,14 @@
 
 #include "coding/case_table.h"
 #include "core/corvela_impl.h"
+#include "core/discovery_plan.h"
 #include "materia/materia_format.h"
 #include "materia/user_article_impl.h"
 #include "materia/user_materia_medica_impl.h"
-#include "platform/directory_listing.h"
+#include "platform/notes.h"
 #include "platform/path_parts.h"
 #include "platform/program_directory.h"
+#include "platform/user_folders.h"
 #include "repertory/repertory_impl.h"
 
 namespace {
@@ -45,27 +49,36 @@ ResolvedDataFile ResolveDataFile(const std::string& name, const std::string& dir
 void CorvelaImpl::Discover() {
     if (!m_sources.empty() || m_discovering) return;
     m_discovering = true;
-    const std::string directory = ProgramDirectory();
+    std::vector<std::string> folders{ProgramDirectory()};
+    const std::string user = UserDataDirectory();
+    if (!user.empty() && !SameDirectory(user, folders.front())) folders.push_back(user);
     // Each file is loaded by its own name and extension, so "kent.v2.rpb"
     // loads and "x.rpb" beside "x.mmb" gives one source of each kind.
-    for (const char* suffix : {".rpb", ".mmb"})
-        for (const std::string& name : ListFilesWithSuffix(directory, suffix))
-            LoadDataFile(name, directory);
+    for (const PlannedDataFile& file : PlanDiscovery(folders)) {
+        if (LoadDataFile(file.path, file.kind)) {
+            if (!file.replaced.empty()) {
+                char id[kGuidTextLength + 1];
+                FormatGuid(file.id, id);
+                PrintNote(std::string("data source ") + id + " is both \"" + file.replaced +
+                          "\" and \"" + file.path + "\"; the user's copy is loaded");
+            }
+        } else if (!file.replaced.empty()) {
+            LoadDataFile(file.replaced, file.kind);
+        }
+    }
     m_discovering = false;
 }
 
-void CorvelaImpl::LoadDataFile(const std::string& name, const std::string& directory) {
-    ResolvedDataFile file = ResolveDataFile(name, directory);
-    switch (file.kind) {
+bool CorvelaImpl::LoadDataFile(const std::string& path, DataFileKind kind) {
+    switch (kind) {
         case DataFileKind::kRepertory:
-            LoadRepertory(file.path);
-            break;
+            return LoadRepertory(path);
         case DataFileKind::kMateriaMedica:
-            LoadMateriaMedica(file.path);
-            break;
+            return LoadMateriaMedica(path);
         case DataFileKind::kNone:
             break;
     }
+    return false;
 }
 
 bool CorvelaImpl::LoadRepertory(const std::string& path) {

@@ -2,9 +2,10 @@
 
 #include "coding/case_table.h"
 #include "core/corvela_impl.h"
-#include "platform/ini_section_writer.h"
+#include "platform/config_file.h"
 #include "platform/path_parts.h"
 #include "platform/program_directory.h"
+#include "platform/user_folders.h"
 
 namespace {
 
@@ -36,7 +37,9 @@ void CorvelaImpl::SaveDataSourceList() {
         const char* path = source->GetFilePath();
         paths.emplace_back(path != nullptr ? path : "");
     }
+    // An installed program directory is read-only: the list then goes to the
+    // user's configuration folder.
     const std::string directory = ProgramDirectory();
-    WriteIniSection(JoinPath(directory, "corvela.ini"), "DataSources",
-                    DataSourceListLines(paths, directory));
+    WriteConfigSection(directory, UserConfigDirectory(), "corvela.ini", "DataSources",
+                       DataSourceListLines(paths, directory));
 }

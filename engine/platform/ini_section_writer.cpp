@@ -49,7 +49,7 @@ std::vector<std::string> SplitKeepingEnds(const std::string& text) {
 }  // namespace
 
 bool WriteIniSection(const std::string& path, std::string_view name,
-                     const std::vector<std::string>& lines) {
+                     const std::vector<std::string>& lines, std::string* error) {
     std::string old;
     {
         std::ifstream in(path, std::ios::binary);
@@ -83,5 +83,5 @@ bool WriteIniSection(const std::string& path, std::string_view name,
     }
     std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(result.data()),
                                         result.size());
-    return WriteFileAtomically(path, bytes, nullptr);
+    return WriteFileAtomically(path, bytes, error);
 }

@@ -15,16 +15,29 @@ void PrintError(std::string_view tool, std::string_view message) {
                  static_cast<int>(message.size()), message.data());
 }
 
-bool SetProgramDirectory(const std::string& home, std::string* error) {
+namespace {
+
+bool SetFolderVariable(const char* variable, const std::string& folder, std::string* error) {
     struct stat info {};
-    if (::stat(home.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        *error = "no such directory: " + home;
+    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        *error = "no such directory: " + folder;
         return false;
     }
     char resolved[PATH_MAX];
-    const char* directory = ::realpath(home.c_str(), resolved) != nullptr ? resolved : home.c_str();
-    ::setenv("MERIDANE_HOME", directory, 1);
+    const char* directory =
+        ::realpath(folder.c_str(), resolved) != nullptr ? resolved : folder.c_str();
+    ::setenv(variable, directory, 1);
     return true;
+}
+
+}  // namespace
+
+bool SetProgramDirectory(const std::string& home, std::string* error) {
+    return SetFolderVariable("MERIDANE_HOME", home, error);
+}
+
+bool SetUserDataDirectory(const std::string& data, std::string* error) {
+    return SetFolderVariable("MERIDANE_DATA", data, error);
 }
 
 bool WriteStdout(std::string_view text, std::string* error) {

@@ -34,7 +34,7 @@ const std::vector<Command>& Commands() {
          &RunCompileMateriaMedica},
         {"sources",
          "",
-         "list the data sources of the program directory",
+         "list the data sources of the program directory and the user data folder",
          "One line per source in the engine's order:\n"
          "POSITION<TAB>TYPE<TAB>GUID<TAB>NAME<TAB>ITEMS<TAB>FILE\n"
          "TYPE 1 repertory, 2 materia medica, 3 user article collection; ITEMS the\n"

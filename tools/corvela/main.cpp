@@ -11,10 +11,13 @@
 namespace corvela_cli {
 namespace {
 
-// Points the program directory at DIR; must happen before the engine is first used.
-bool SetProgramDirectory(const std::string& home) {
+// Points the program directory and the user data folder at the folders the
+// command line names; must happen before the engine is first used.
+bool SetFolders(const CommandLine& line) {
     std::string error;
-    if (tool_support::SetProgramDirectory(home, &error)) return true;
+    if ((line.home.empty() || tool_support::SetProgramDirectory(line.home, &error)) &&
+        (line.data.empty() || tool_support::SetUserDataDirectory(line.data, &error)))
+        return true;
     Fail(error);
     return false;
 }
@@ -46,7 +49,7 @@ int Run(int argc, char** argv) {
     if (count < command->minArguments || count > command->maxArguments)
         return UsageError(
             count < command->minArguments ? "missing arguments" : "too many arguments", command);
-    if (!line.home.empty() && !SetProgramDirectory(line.home)) return kExitFailure;
+    if (!SetFolders(line)) return kExitFailure;
     return command->run(line.arguments, line.options);
 }
 

@@ -17,6 +17,20 @@ const OptionSpec* FindOption(const Command* command, std::string_view arg) {
     return nullptr;
 }
 
+// A global folder option ("--home DIR" or "--home=DIR"): true when arg is
+// `name`; then *value holds the folder, or *error the reason.
+bool FolderOption(std::string_view name, std::string_view arg, int argc, char** argv, int* i,
+                  std::string* value, std::string* error) {
+    if (arg != name && arg.substr(0, name.size() + 1) != std::string(name) + "=") return false;
+    if (arg == name && *i + 1 < argc)
+        *value = argv[++*i];
+    else if (arg.size() > name.size() + 1)
+        *value = std::string(arg.substr(name.size() + 1));
+    else
+        *error = std::string(name) + " needs a directory";
+    return true;
+}
+
 }  // namespace
 
 bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* error) {
@@ -29,15 +43,9 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* err
                 options = false;
             } else if (arg == "--help" || arg == "-h") {
                 line->help = true;
-            } else if (arg == "--home" || arg.substr(0, 7) == "--home=") {
-                if (arg == "--home" && i + 1 < argc) {
-                    line->home = argv[++i];
-                } else if (arg.size() > 7) {
-                    line->home = std::string(arg.substr(7));
-                } else {
-                    *error = "--home needs a directory";
-                    return false;
-                }
+            } else if (FolderOption("--home", arg, argc, argv, &i, &line->home, error) ||
+                       FolderOption("--data", arg, argc, argv, &i, &line->data, error)) {
+                if (!error->empty()) return false;
             } else if (const OptionSpec* option = FindOption(command, arg)) {
                 const std::size_t equals = arg.find('=');
                 std::string value;
@@ -69,10 +77,12 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* err
 
 std::string ToolUsage() {
     std::string text =
-        "usage: corvela [--home DIR] COMMAND [ARGUMENTS]\n"
+        "usage: corvela [--home DIR] [--data DIR] COMMAND [ARGUMENTS]\n"
         "\n"
-        "Compiles and inspects the data files of the program directory (DIR, else\n"
-        "$MERIDANE_HOME, else the directory of the engine's program).  Texts are UTF-8.\n"
+        "Compiles and inspects the data files of the program directory (--home DIR,\n"
+        "else $MERIDANE_HOME, else the directory of the engine's program) and of the\n"
+        "user data folder (--data DIR, else $MERIDANE_DATA, else $XDG_DATA_HOME/meridane,\n"
+        "else ~/.local/share/meridane).  Texts are UTF-8.\n"
         "\n"
         "commands:\n";
     for (const Command& command : Commands()) {
@@ -85,7 +95,7 @@ std::string ToolUsage() {
 }
 
 std::string CommandUsage(const Command& command) {
-    std::string text = std::string("usage: corvela [--home DIR] ") + command.name;
+    std::string text = std::string("usage: corvela [--home DIR] [--data DIR] ") + command.name;
     if (*command.synopsis != '\0') text += std::string(" ") + command.synopsis;
     text += "\n";
     return text;

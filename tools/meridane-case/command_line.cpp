@@ -46,9 +46,10 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* err
             options = false;
         } else if (arg == "--help" || arg == "-h") {
             line->help = true;
-        } else if (name == "--home") {
-            if (!TakeValue(arg, argc, argv, &i, &line->home) || line->home.empty()) {
-                *error = "--home needs a directory";
+        } else if (name == "--home" || name == "--data") {
+            std::string* folder = name == "--home" ? &line->home : &line->data;
+            if (!TakeValue(arg, argc, argv, &i, folder) || folder->empty()) {
+                *error = std::string(name) + " needs a directory";
                 return false;
             }
         } else if (const OptionSpec* option = FindOption(command, name)) {
@@ -74,12 +75,15 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* line, std::string* err
 
 std::string ToolUsage() {
     std::string text =
-        "usage: meridane-case [--home DIR] COMMAND ARGUMENTS\n"
+        "usage: meridane-case [--home DIR] [--data DIR] COMMAND ARGUMENTS\n"
         "\n"
         "Creates, shows and edits patient case files (.hom).  ANALYSIS, SYMPTOM and\n"
         "topic numbers count from 0 in the case's order.  The data files and\n"
-        "practitioner.txt are those of the program directory (DIR, else\n"
-        "$MERIDANE_HOME, else the directory of the program).  Texts are UTF-8.\n"
+        "practitioner.txt are those of the program directory (--home DIR, else\n"
+        "$MERIDANE_HOME, else the directory of the program); the data files of the\n"
+        "user data folder (--data DIR, else $MERIDANE_DATA, else\n"
+        "$XDG_DATA_HOME/meridane, else ~/.local/share/meridane) follow them.\n"
+        "Texts are UTF-8.\n"
         "\n"
         "commands:\n";
     for (const Command& command : Commands()) {
@@ -90,7 +94,7 @@ std::string ToolUsage() {
 }
 
 std::string CommandUsage(const Command& command) {
-    return std::string("usage: meridane-case [--home DIR] ") + command.name + " " +
+    return std::string("usage: meridane-case [--home DIR] [--data DIR] ") + command.name + " " +
            command.synopsis + "\n";
 }
 

@@ -1,4 +1,4 @@
-// The command line: meridane-case [--home DIR] COMMAND ARGUMENTS [OPTIONS]
+// The command line: meridane-case [--home DIR] [--data DIR] COMMAND ARGUMENTS [OPTIONS]
 // [--help].  Options may stand anywhere ("--name VALUE" or "--name=VALUE");
 // "--" ends them.
 #pragma once
@@ -11,6 +11,7 @@ namespace meridane_case {
 
 struct CommandLine {
     std::string home;     // --home DIR; empty when not given
+    std::string data;     // --data DIR; empty when not given
     bool help = false;    // --help or -h
     std::string command;  // empty when none was given
     Invocation invocation;

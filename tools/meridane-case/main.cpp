@@ -11,10 +11,13 @@
 namespace meridane_case {
 namespace {
 
-// Points the program directory at DIR; must happen before the engine is first used.
-bool SetProgramDirectory(const std::string& home) {
+// Points the program directory and the user data folder at the folders the
+// command line names; must happen before the engine is first used.
+bool SetFolders(const CommandLine& line) {
     std::string error;
-    if (tool_support::SetProgramDirectory(home, &error)) return true;
+    if ((line.home.empty() || tool_support::SetProgramDirectory(line.home, &error)) &&
+        (line.data.empty() || tool_support::SetUserDataDirectory(line.data, &error)))
+        return true;
     Fail(error);
     return false;
 }
@@ -40,7 +43,7 @@ int Run(int argc, char** argv) {
     const int count = static_cast<int>(line.invocation.arguments.size());
     if (count < command->minArguments) return UsageError("missing arguments", command);
     if (count > command->maxArguments) return UsageError("too many arguments", command);
-    if (!line.home.empty() && !SetProgramDirectory(line.home)) return kExitFailure;
+    if (!SetFolders(line)) return kExitFailure;
     return command->run(line.invocation);
 }
 

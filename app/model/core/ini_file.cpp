@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <vector>
+
+#include "model/core/atomic_file.h"
 
 namespace {
 
@@ -25,6 +28,48 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
         if (x != y) return false;
     }
     return true;
+}
+
+// The section name of a header line "[name]", or false when it is none.
+bool HeaderName(std::string_view line, std::string_view* name) {
+    line = Trim(line);
+    if (line.empty() || line.front() != '[') return false;
+    const std::size_t close = line.find(']');
+    *name = Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
+    return true;
+}
+
+// The key of an entry line "key=value", or false for anything else.
+bool EntryKey(std::string_view line, std::string_view* key) {
+    line = Trim(line);
+    if (line.empty() || line.front() == ';' || line.front() == '#') return false;
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return false;
+    *key = Trim(line.substr(0, equals));
+    return true;
+}
+
+// The value as the reader gives it back: quoted when it would lose blanks at
+// its ends or a pair of quotes around it.
+std::string StoredValue(std::string_view value) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    if (!value.empty() && (blank(value.front()) || blank(value.back()) || quoted))
+        return "\"" + std::string(value) + "\"";
+    return std::string(value);
+}
+
+// Splits into lines, each keeping its own line end.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        lines.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return lines;
 }
 
 }  // namespace
@@ -108,4 +153,54 @@ int ReadProfileInt(const std::string& path, std::string_view section, std::strin
     IniFile file;
     file.Load(path);
     return file.GetInt(section, key, fallback);
+}
+
+bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value) {
+    if (value.find_first_of("\r\n") != std::string_view::npos) {
+        errno = EINVAL;
+        return false;
+    }
+    std::string old;
+    if (!ReadWholeFile(path, old)) {
+        if (errno != ENOENT) return false;  // there, but unreadable: keep it
+        old.clear();
+    }
+    const std::string eol = old.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+    const std::string entry = std::string(key) + "=" + StoredValue(value) + eol;
+    std::vector<std::string> lines = Lines(old);
+    if (!lines.empty() && lines.back().back() != '\n') lines.back() += eol;
+
+    // Where the section starts and behind its last entry; the key's line.
+    std::size_t found = lines.size();
+    std::size_t insertAt = lines.size();
+    bool inSection = false;
+    bool sectionSeen = false;
+    for (std::size_t i = 0; i < lines.size() && found == lines.size(); ++i) {
+        std::string_view name;
+        if (HeaderName(lines[i], &name)) {
+            if (inSection) break;  // the first matching section only
+            inSection = EqualNoCase(name, section) && !sectionSeen;
+            if (inSection) {
+                sectionSeen = true;
+                insertAt = i + 1;
+            }
+            continue;
+        }
+        std::string_view lineKey;
+        if (!inSection || !EntryKey(lines[i], &lineKey)) continue;
+        if (EqualNoCase(lineKey, key)) found = i;
+        insertAt = i + 1;
+    }
+    if (found < lines.size()) {
+        lines[found] = entry;
+    } else if (sectionSeen) {
+        lines.insert(lines.begin() + static_cast<long>(insertAt), entry);
+    } else {
+        lines.push_back("[" + std::string(section) + "]" + eol);
+        lines.push_back(entry);
+    }
+    std::string text;
+    for (const std::string& line : lines) text += line;
+    return WriteFileAtomically(path, text);
 }

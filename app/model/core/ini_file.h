@@ -2,7 +2,8 @@
 // profile readers: section and key names compare without regard to ASCII case,
 // blanks around names and values are dropped, a value in matching quotes loses
 // them, lines starting with ';' or '#' are comments, and the first occurrence
-// of a key wins.  Nothing here writes.
+// of a key wins.  WriteProfileString changes one key of a file and keeps the
+// rest of it.
 #pragma once
 
 #include <string>
@@ -43,3 +44,14 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view fallback);
 int ReadProfileInt(const std::string& path, std::string_view section, std::string_view key,
                    int fallback);
+
+// Sets `key` of `section` to `value` in the file at `path` and keeps every
+// other line byte for byte: the key's first line in the section is replaced,
+// a missing key is added behind the section's last entry, a missing section
+// (or file) is appended.  Names compare as the reader compares them; a new
+// line takes the file's line end (CR LF when it uses them).  A value that the
+// reader would trim or unquote is written in double quotes, so that it reads
+// back as given.  The file is replaced whole (atomic_file.h).  False, with
+// errno set, when it cannot be written or `value` holds a line break.
+bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value);

@@ -3,13 +3,18 @@
 #pragma once
 
 // The ranking of an analysis was recalculated.
-//   Sent by:   the ranking view, after it recalculated and sorted the remedies.
+//   Sent by:   the ranking (analysis/ranking.h, Calculate), every time it has
+//              recalculated and sorted the remedies of an analysis; it is
+//              called by the ranking view of the analysis window (and by the
+//              meridane-case tool and the benchmarks, where nobody listens).
 //   Heard by:  the grid of the analysis table, which rebuilds its grade matrix.
 inline constexpr unsigned EV_UPDATE_TABLE = 0x8006;
 
 // An analysis, or the layout of an analysis window, changed.
 //   Sent by:   every operation that changes an analysis (adding or removing
-//              rubrics and symptoms, weights, sort type, hiding rubrics).
+//              rubrics and symptoms, weights, sort type, hiding rubrics): the
+//              analysis window, the "Add to" menu (after every choice, also
+//              when a rubric was refused), the editors' symptom menu.
 //   Heard by:  all analysis views (ranking table, symptom composition) and the
 //              case view.
 inline constexpr unsigned EV_UPDATE_ANALYSIS = 0x80FE;

@@ -4,6 +4,7 @@
 #include "model/core/crc32.h"
 #include "model/core/exception.h"
 #include "model/core/ini_file.h"
+#include "model/core/program_ini.h"
 #include "model/core/program_paths.h"
 #include "model/lang/language_data.h"
 #include "model/storage/object_file.h"
@@ -38,7 +39,9 @@ CLanguage::CLanguage() : m_data(std::make_unique<CLanguageData>()) {}
 CLanguage::~CLanguage() = default;
 
 bool CLanguage::LoadProgramLanguage() {
-    return LoadFromIni(ProgramIniPath(), ProgramDirectory());
+    // The user's meridane.ini may choose another language than the program's.
+    const std::string name = ProgramIni().GetString("General", "Language", "english.lng");
+    return LoadFile(JoinPath(ProgramDirectory(), name));
 }
 
 bool CLanguage::LoadFromIni(const std::string& iniPath, const std::string& directory) {

@@ -25,8 +25,8 @@ public:
     CLanguage& operator=(const CLanguage&) = delete;
 
     // Loads the language named by key "Language" of section "General" of the
-    // program's ini file (meridane.ini in the program directory; default
-    // "english.lng") from the program directory.
+    // program's settings (meridane.ini, the user's over the program
+    // directory's; default "english.lng") from the program directory.
     bool LoadProgramLanguage();
     // The same with an explicit ini file and directory.
     bool LoadFromIni(const std::string& iniPath, const std::string& directory);

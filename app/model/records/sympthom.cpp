@@ -27,9 +27,17 @@ std::string CSympthom::CleanName(const std::string& name) {
     return clean;
 }
 
-CSympthom::CSympthom() : m_name(Localize("Unknown Symptom", 1)) {}
+namespace {
+// User-interface thread only, like every record.
+std::uint64_t NextSerial() {
+    static std::uint64_t last = 0;
+    return ++last;
+}
+}  // namespace
 
-CSympthom::CSympthom(const std::string& name) : m_name(CleanName(name)) {}
+CSympthom::CSympthom() : m_name(Localize("Unknown Symptom", 1)), m_serial(NextSerial()) {}
+
+CSympthom::CSympthom(const std::string& name) : m_name(CleanName(name)), m_serial(NextSerial()) {}
 
 CSympthom::~CSympthom() {
     RecordChain<CSympthom>::DeleteSuccessors(this);

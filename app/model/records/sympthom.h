@@ -98,6 +98,12 @@ public:
     // `name` as a symptom name: carriage returns removed, line feeds as blanks.
     static std::string CleanName(const std::string& name);
 
+    // A number no other symptom of this run has had or will have; not
+    // stored.  Whoever remembers a symptom across user actions keeps it
+    // beside the pointer, so that a symptom made later at the same address is
+    // not taken for the one remembered.
+    std::uint64_t GetSerial() const { return m_serial; }
+
     CSympthom* GetNext() const { return m_next; }
     CSympthom* GetPrevious() const { return m_previous; }
     // The head of the chain, walking the back links.
@@ -127,4 +133,5 @@ private:
     friend struct RecordChain<CSympthom>;
     CSympthom* m_next = nullptr;      // owned
     CSympthom* m_previous = nullptr;  // not stored
+    std::uint64_t m_serial;           // not stored
 };

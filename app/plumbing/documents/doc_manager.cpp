@@ -6,7 +6,6 @@
 
 #include "plumbing/documents/child_frame.h"
 #include "plumbing/documents/document.h"
-#include "plumbing/documents/hand_over_slot.h"
 
 CDocManager::CDocManager(QMdiArea* area, QObject* parent) : QObject(parent), m_area(area) {}
 
@@ -80,7 +79,7 @@ CChildFrame* CDocManager::MakeFrame(CDocument* document) {
     return frame;
 }
 
-CDocument* CDocManager::OpenNew(int slot, const QString& title, void* item) {
+CDocument* CDocManager::OpenNew(int slot, const QString& title, CDocItem item) {
     CDocTemplate* docTemplate = m_slots.value(slot);
     if (!docTemplate || !m_area) return nullptr;
     CDocument* document = docTemplate->CreateDocument();
@@ -90,9 +89,7 @@ CDocument* CDocManager::OpenNew(int slot, const QString& title, void* item) {
     document->SetTitle(title.isEmpty() ? docTemplate->NewDocumentTitle() : title);
     docTemplate->m_documents.append(document);
 
-    if (item) CHandOverSlot::Put(item);
     CChildFrame* frame = MakeFrame(document);
-    if (item && CHandOverSlot::Peek() == item) CHandOverSlot::Clear();  // never leave it stale
     if (!frame) {
         docTemplate->m_documents.removeOne(document);
         delete document;
@@ -103,8 +100,8 @@ CDocument* CDocManager::OpenNew(int slot, const QString& title, void* item) {
     return document;
 }
 
-CDocument* CDocManager::OpenOrActivate(int slot, void* item, const QString& title) {
-    if (CDocument* open = ActivateByItem({slot}, item)) return open;
+CDocument* CDocManager::OpenOrActivate(int slot, CDocItem item, const QString& title) {
+    if (CDocument* open = ActivateByItem({slot}, item.Address())) return open;
     return OpenNew(slot, title, item);
 }
 

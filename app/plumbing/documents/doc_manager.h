@@ -41,15 +41,15 @@ public:
     QList<CDocTemplate*> Templates() const;
 
     // Opens a new document of the template in `slot` in a new, active frame.
-    // `title` empty: the template's NewDocumentTitle.  A non-null `item` is
-    // recorded as the document's item and stored in the hand-over slot while
-    // the view is made (and removed again if the view did not take it).
-    // Null when the slot is empty or the template cannot make the document or view.
-    CDocument* OpenNew(int slot, const QString& title = {}, void* item = nullptr);
+    // `title` empty: the template's NewDocumentTitle.  A non-empty `item` is
+    // recorded as the document's item before the view is made, so the view
+    // factory finds it there (CDocument::ItemAs).  Null when the slot is empty
+    // or the template cannot make the document or view.
+    CDocument* OpenNew(int slot, const QString& title = {}, CDocItem item = {});
 
-    // Activates the document of `slot` whose item is `item`, or opens a new
-    // one for it (OpenNew with `title`).  Null only when opening fails.
-    CDocument* OpenOrActivate(int slot, void* item, const QString& title = {});
+    // Activates the document of `slot` whose item is `item` (by address), or
+    // opens a new one for it (OpenNew with `title`).  Null only when opening fails.
+    CDocument* OpenOrActivate(int slot, CDocItem item, const QString& title = {});
 
     // The first open document of the templates in `slots` whose item is `item`; null when none.
     CDocument* FindByItem(const QList<int>& slots, const void* item) const;

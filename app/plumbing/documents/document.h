@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include "plumbing/documents/doc_item.h"
+
 class CChildFrame;
 class CDocTemplate;
 
@@ -24,10 +26,18 @@ public:
     void SetModified(bool modified);
 
     // The record the document edits (a case item, an analysis, ...), owned by
-    // whoever owns the record; null when the document edits none.  The
-    // document never dereferences it.
-    void* Item() const { return m_item; }
-    void SetItem(void* item) { m_item = item; }
+    // whoever owns the record, with the type it was recorded as; empty when
+    // the document edits none.  The document never dereferences it.
+    const CDocItem& DocItem() const { return m_item; }
+    // The record as `T`; null when there is none or it was recorded as
+    // another type.
+    template <class T>
+    T* ItemAs() const {
+        return m_item.As<T>();
+    }
+    // The record's address (null when none), to compare with.
+    void* Item() const { return m_item.Address(); }
+    void SetItem(CDocItem item) { m_item = item; }
 
     // The template that made the document; null before the manager adopts it.
     CDocTemplate* Template() const { return m_template; }
@@ -51,7 +61,7 @@ private:
 
     QString m_title;
     bool m_modified = false;
-    void* m_item = nullptr;
+    CDocItem m_item;
     CDocTemplate* m_template = nullptr;
     QList<CChildFrame*> m_frames;
 };

@@ -2,9 +2,13 @@
 
 #include <QAction>
 
+#include "plumbing/ribbon/command_target.h"
+
 CCommandRegistry::CCommandRegistry(QObject* parent) : QObject(parent) {}
 
-CCommandRegistry::~CCommandRegistry() = default;
+CCommandRegistry::~CCommandRegistry() {
+    if (m_target != nullptr) m_target->m_registry = nullptr;
+}
 
 QAction* CCommandRegistry::Register(int id, const QString& caption, const QString& toolTip,
                                     const QIcon& icon) {
@@ -20,6 +24,7 @@ QAction* CCommandRegistry::Register(int id, const QString& caption, const QStrin
     action->setIconText(caption);
     action->setToolTip(toolTip.isEmpty() ? caption.trimmed() : toolTip);
     action->setIcon(icon);
+    UpdateState(id);
     return action;
 }
 
@@ -28,7 +33,9 @@ QAction* CCommandRegistry::Action(int id) const {
 }
 
 void CCommandRegistry::SetEnabled(int id, bool enabled) {
-    if (QAction* action = m_actions.value(id)) action->setEnabled(enabled);
+    if (!m_actions.contains(id)) return;
+    m_appEnabled.insert(id, enabled);
+    UpdateState(id);
 }
 
 bool CCommandRegistry::IsEnabled(int id) const {
@@ -43,6 +50,42 @@ void CCommandRegistry::SetHandler(int id, std::function<void()> handler) {
     } else {
         m_handlers.remove(id);
     }
+    UpdateState(id);
+}
+
+void CCommandRegistry::SetActiveTarget(CCommandTarget* target) {
+    if (target != m_target) {
+        if (m_target != nullptr) m_target->m_registry = nullptr;
+        // A target is active in one registry at a time.
+        if (target != nullptr && target->m_registry != nullptr)
+            target->m_registry->SetActiveTarget(nullptr);
+        m_target = target;
+        if (m_target != nullptr) m_target->m_registry = this;
+    }
+    RefreshStates();
+}
+
+void CCommandRegistry::RefreshStates() {
+    for (int id : m_order) UpdateState(id);
+}
+
+bool CCommandRegistry::TargetHandles(int id) const {
+    return m_target != nullptr && m_target->Handles(id);
+}
+
+void CCommandRegistry::UpdateState(int id) {
+    QAction* action = m_actions.value(id);
+    if (!action) return;
+    const bool enabled = TargetHandles(id)
+                             ? m_target->IsEnabled(id)
+                             : m_handlers.contains(id) && m_appEnabled.value(id, true);
+    action->setEnabled(enabled);
+}
+
+bool CCommandRegistry::Run(int id) {
+    if (!IsEnabled(id)) return false;
+    OnTriggered(id);
+    return true;
 }
 
 int CCommandRegistry::IdOf(const QAction* action) {
@@ -53,8 +96,14 @@ int CCommandRegistry::IdOf(const QAction* action) {
 }
 
 void CCommandRegistry::OnTriggered(int id) {
-    // A copy: the handler may replace itself.
-    const std::function<void()> handler = m_handlers.value(id);
-    if (handler) handler();
+    // The state may have changed since the button was drawn.
+    if (!IsEnabled(id)) return;
+    if (TargetHandles(id)) {
+        m_target->Run(id);
+    } else {
+        // A copy: the handler may replace itself.
+        const std::function<void()> handler = m_handlers.value(id);
+        if (handler) handler();
+    }
     Q_EMIT CommandTriggered(id);
 }

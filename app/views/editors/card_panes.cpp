@@ -30,7 +30,8 @@ std::vector<std::string CPractitioner::*> PractitionerFields() {
             &CPractitioner::m_phone, &CPractitioner::m_other};
 }
 
-std::vector<std::string> Localized(std::initializer_list<const char*> texts) {
+// Each text localised as a whole phrase, in code page 1251.
+std::vector<std::string> LocalizeEach(std::initializer_list<const char*> texts) {
     std::vector<std::string> result;
     for (const char* text : texts) result.emplace_back(Localize(text, 1));
     return result;
@@ -69,7 +70,7 @@ std::string PaneLine(const QTextDocument& document, int index) {
 }
 
 std::vector<std::string> PatientCardLabels() {
-    return Localized({"Name", "Address in full", "Age", "Occupation",
+    return LocalizeEach({"Name", "Address in full", "Age", "Occupation",
                       "Married (how long) or single", "Color of hair", "Color of eyes",
                       "Complexion", "Pequliarities (form, size, etc)", "Height and weight",
                       "Other"});
@@ -92,7 +93,7 @@ void WritePatientCardBack(const QTextDocument& values, CPatientInfo& card) {
 }
 
 std::vector<std::string> PractitionerLabels() {
-    return Localized({"Name", "Title", "Address", "Phone", "Other"});
+    return LocalizeEach({"Name", "Title", "Address", "Phone", "Other"});
 }
 
 std::string PractitionerValuesRtf(const CPractitioner& practitioner) {

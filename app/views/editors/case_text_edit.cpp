@@ -7,7 +7,7 @@
 #include "model/events/event_codes.h"
 #include "plumbing/rtf/rtf.h"
 #include "plumbing/widgets/interface_fonts.h"
-#include "views/editors/case_access.h"
+#include "views/case_access.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ void CCaseTextEdit::keyPressEvent(QKeyEvent* event) {
     QTextEdit::keyPressEvent(event);
     const int key = event->key();
     if (IsArrowKey(key)) return;
-    editors::MarkCaseModified();
+    views::MarkCaseModified();
     if (m_writeBackOnEditKeys && IsEditKey(key)) {
         WriteBack();
         BroadcastEvent(EV_CASE_MODIFIED);

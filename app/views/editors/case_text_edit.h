@@ -8,7 +8,7 @@
 //     is on (closing a window does not lose what was typed).
 //
 // Every key other than the four arrow keys sets the case's modified flag and
-// broadcasts EV_CASE_MODIFIED (editors::MarkCaseModified).
+// broadcasts EV_CASE_MODIFIED (views::MarkCaseModified).
 #pragma once
 
 #include <QTextEdit>

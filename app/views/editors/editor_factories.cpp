@@ -1,8 +1,8 @@
 #include "views/editors/editor_factories.h"
 
+#include "model/records/case.h"
 #include "plumbing/documents/child_frame.h"
 #include "plumbing/documents/doc_template.h"
-#include "plumbing/documents/hand_over_slot.h"
 #include "views/editors/episode_doc.h"
 #include "views/editors/patient_info_doc.h"
 #include "views/editors/patient_pad_view.h"
@@ -13,11 +13,14 @@
 namespace editors {
 namespace {
 
-// Binds `document` to its record: the first view takes the record from the
-// hand-over slot, later views find the document bound already.
-template <class Doc>
-bool BindFromSlot(Doc& document, bool bound) {
-    return document.Bind(bound ? nullptr : CHandOverSlot::Take());
+// The record a document was opened for, as one of `Records`: null when it
+// was opened without one; `*wrong` set when it carries a record of another type.
+template <class... Records>
+const void* OpenedRecord(const CDocument& document, bool* wrong) {
+    const void* found = nullptr;
+    ((found = found != nullptr ? found : document.ItemAs<Records>()), ...);
+    *wrong = found == nullptr && !document.DocItem().IsEmpty();
+    return found;
 }
 
 template <class Doc>
@@ -47,17 +50,30 @@ std::unique_ptr<CDocument> CreatePractitionerDoc() {
     return std::make_unique<CPractitionerDoc>();
 }
 
+// The first view binds its document to the record the document was opened
+// for; later views find the document bound already.
 QWidget* CreatePatientPadView(CDocument& document, CChildFrame& frame) {
     if (auto* card = dynamic_cast<CPatientInfoDoc*>(&document)) {
-        if (!BindFromSlot(*card, card->Card() != nullptr)) return nullptr;
+        if (card->Card() == nullptr) {
+            auto* opened = document.ItemAs<CPatientInfo>();
+            if ((opened == nullptr && !document.DocItem().IsEmpty()) || !card->Bind(opened))
+                return nullptr;
+        }
         return new CPatientPadView(*card, &frame);
     }
     if (auto* episode = dynamic_cast<CEpisodeDoc*>(&document)) {
-        if (!BindFromSlot(*episode, episode->Episode() != nullptr)) return nullptr;
+        if (episode->Episode() == nullptr && !episode->Bind(document.ItemAs<CEpisode>()))
+            return nullptr;
         return new CPatientPadView(*episode, &frame);
     }
     if (auto* practitioner = dynamic_cast<CPractitionerDoc*>(&document)) {
-        if (!BindFromSlot(*practitioner, practitioner->Practitioner() != nullptr)) return nullptr;
+        if (practitioner->Practitioner() == nullptr) {
+            bool wrong = false;
+            const void* opened =
+                OpenedRecord<CPractitioner, COneItem, CEpisode, CPrescription, CAnalysis>(
+                    document, &wrong);
+            if (wrong || !practitioner->Bind(opened)) return nullptr;
+        }
         return new CPatientPadView(*practitioner, &frame);
     }
     return nullptr;
@@ -66,7 +82,9 @@ QWidget* CreatePatientPadView(CDocument& document, CChildFrame& frame) {
 QWidget* CreatePrescriptionView(CDocument& document, CChildFrame& frame) {
     auto* prescription = dynamic_cast<CPrescriptionDoc*>(&document);
     if (prescription == nullptr) return nullptr;
-    if (!BindFromSlot(*prescription, prescription->Prescription() != nullptr)) return nullptr;
+    if (prescription->Prescription() == nullptr &&
+        !prescription->Bind(document.ItemAs<CPrescription>()))
+        return nullptr;
     return new CPrescriptionView(*prescription, &frame);
 }
 

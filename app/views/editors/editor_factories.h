@@ -6,19 +6,21 @@
 //   7     "CPatientInfoMultiDocTemplate"     CPatientInfoDoc   CPatientPadView
 //   8     "CPractitionerMultiDocTemplate"    CPractitionerDoc  CPatientPadView
 //
-// How a document gets its record: the opener stores it in the hand-over slot
-// (CDocManager::OpenNew / OpenOrActivate with the item do that) and the view
-// factory takes it when the first view is made:
+// How a document gets its record: the opener opens it for the record
+// (CDocManager::OpenNew / OpenOrActivate with the item) and the view factory
+// reads it from the document (CDocument::ItemAs) when the first view is made:
 //   episode       a CEpisode* of the current case's chain;
 //   prescription  a CPrescription* of the current case's chain;
-//   patient card  nothing (or the card itself): the current case's card;
+//   patient card  nothing (or the CPatientInfo* itself): the current case's card;
 //   practitioner  a CPractitioner* held by an item of the current case, or
-//                 the COneItem* of such an item, or nothing: the practitioner
-//                 of the last item of the chain that has one.
+//                 the item (CEpisode*, CPrescription*, CAnalysis* or
+//                 COneItem*) that holds it, or nothing: the practitioner of
+//                 the last item of the chain that has one.
 // The document's Item() is then the record (for the patient card the
 // CPatientInfo of the current case), so CDocManager::FindByItem finds it.
-// A pointer that is not such a record of the current case (CCaseHost), or no
-// current case at all, makes the view factory fail (null) and the open fail.
+// A record that is not such a record of the current case (CCaseHost), a
+// record of another type, or no current case at all, makes the view factory
+// fail (null) and the open fail.
 //
 // Everything runs on the user-interface thread.
 #pragma once

@@ -14,11 +14,11 @@ public:
     // The episode edited, owned by the case; null until bound.
     CEpisode* Episode() const { return m_episode; }
 
-    // Binds the document to the episode `handedOver` (from the hand-over
-    // slot) when it is an episode of the current case: Item() becomes the
-    // episode and the title is set.  An already bound document stays bound
-    // and ignores `handedOver`.  False when not bound.
-    bool Bind(void* handedOver);
+    // Binds the document to `opened` (the episode it was opened for) when it
+    // is an episode of the current case: Item() becomes the episode and the
+    // title is set.  An already bound document stays bound and ignores
+    // `opened`.  False when not bound.
+    bool Bind(CEpisode* opened);
 
 private:
     CEpisode* m_episode = nullptr;

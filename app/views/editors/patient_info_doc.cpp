@@ -1,22 +1,21 @@
 #include "views/editors/patient_info_doc.h"
 
-#include "model/lang/localize.h"
 #include "model/records/case.h"
-#include "plumbing/text/code_page.h"
-#include "views/editors/case_access.h"
+#include "views/case_access.h"
+#include "views/window_texts.h"
 
 CPatientInfoDoc::CPatientInfoDoc() = default;
 
 CPatientInfoDoc::~CPatientInfoDoc() = default;
 
-bool CPatientInfoDoc::Bind(void* handedOver) {
+bool CPatientInfoDoc::Bind(CPatientInfo* opened) {
     if (m_card != nullptr) return true;
-    CCase* theCase = editors::CurrentCase();
+    CCase* theCase = views::CurrentCase();
     if (theCase == nullptr) return false;
     CPatientInfo* card = &theCase->GetPatientInfo();
-    if (handedOver != nullptr && handedOver != card) return false;
+    if (opened != nullptr && opened != card) return false;
     m_card = card;
     SetItem(m_card);
-    SetTitle(plumbing::DecodeCodePage(Localize("Patient Info", 1)));
+    SetTitle(views::Localized("Patient Info"));
     return true;
 }

@@ -14,11 +14,11 @@ public:
     // The card edited, owned by the case; null until bound.
     CPatientInfo* Card() const { return m_card; }
 
-    // Binds the document to the current case's card; `handedOver` must be
-    // null or that card.  Item() becomes the card and the title "Patient
-    // Info" (localised).  An already bound document stays bound.  False
-    // without an open case or for any other pointer.
-    bool Bind(void* handedOver);
+    // Binds the document to the current case's card; `opened` (the card it
+    // was opened for) must be null or that card.  Item() becomes the card and
+    // the title "Patient Info" (localised).  An already bound document stays
+    // bound.  False without an open case or for any other card.
+    bool Bind(CPatientInfo* opened);
 
 private:
     CPatientInfo* m_card = nullptr;

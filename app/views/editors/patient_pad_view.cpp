@@ -6,8 +6,8 @@
 
 #include "model/records/case.h"
 #include "plumbing/rtf/rtf.h"
+#include "views/case_access.h"
 #include "views/editors/card_panes.h"
-#include "views/editors/case_access.h"
 #include "views/editors/episode_doc.h"
 #include "views/editors/patient_info_doc.h"
 #include "views/editors/patient_text_view.h"
@@ -25,7 +25,7 @@ CPatientPadView::CPatientPadView(CPatientInfoDoc& document, QWidget* parent) : Q
     CPatientInfo* card = document.Card();
     if (card != nullptr) m_values->LoadRtf(editors::PatientCardValuesRtf(*card));
     m_values->SetWriteBackTarget([card](const QTextDocument& text) {
-        if (editors::IsCurrentCard(card)) editors::WritePatientCardBack(text, *card);
+        if (views::IsCurrentCard(card)) editors::WritePatientCardBack(text, *card);
     });
     Lay();
 }
@@ -36,7 +36,7 @@ CPatientPadView::CPatientPadView(CEpisodeDoc& document, QWidget* parent) : QWidg
     CEpisode* episode = document.Episode();
     if (episode != nullptr) m_values->LoadRtf(episode->GetDescription());
     m_values->SetWriteBackTarget([episode](const QTextDocument& text) {
-        if (editors::IsCurrentItem(episode)) episode->SetDescription(rtf::Save(text));
+        if (views::IsCurrentItem(episode)) episode->SetDescription(rtf::Save(text));
     });
     Lay();
 }
@@ -47,7 +47,7 @@ CPatientPadView::CPatientPadView(CPractitionerDoc& document, QWidget* parent) : 
     CPractitioner* practitioner = document.Practitioner();
     if (practitioner != nullptr) m_values->LoadRtf(editors::PractitionerValuesRtf(*practitioner));
     m_values->SetWriteBackTarget([practitioner](const QTextDocument& text) {
-        if (editors::IsCurrentPractitioner(practitioner))
+        if (views::IsCurrentPractitioner(practitioner))
             editors::WritePractitionerBack(text, *practitioner);
     });
     Lay();

@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QTextCursor>
 
-#include "views/editors/case_access.h"
+#include "views/case_access.h"
 #include "views/editors/symptom_menu.h"
 
 CPatientTextView::CPatientTextView(QWidget* parent)
@@ -24,14 +24,14 @@ void CPatientTextView::OfferSelectionAsSymptom(const QPoint& globalPos) {
         if (m_beep) m_beep();
         return;
     }
-    CCase* theCase = editors::CurrentCase();
+    CCase* theCase = views::CurrentCase();
     if (theCase == nullptr || !m_runMenu) return;
     const std::string text = editors::SelectionToRecordText(selected);
     QMenu menu(this);
     editors::FillSymptomMenu(menu, *theCase);
     QAction* chosen = m_runMenu(menu, globalPos);
     // The menu may have run the event loop: look the case up again.
-    if (CCase* still = editors::CurrentCase(); still == theCase)
+    if (CCase* still = views::CurrentCase(); still == theCase)
         editors::ApplySymptomMenuChoice(chosen, *theCase, text);
 }
 

@@ -1,21 +1,20 @@
 #include "views/editors/practitioner_doc.h"
 
-#include "model/lang/localize.h"
 #include "model/records/case.h"
-#include "plumbing/text/code_page.h"
-#include "views/editors/case_access.h"
+#include "views/case_access.h"
+#include "views/window_texts.h"
 
 CPractitionerDoc::CPractitionerDoc() = default;
 
 CPractitionerDoc::~CPractitionerDoc() = default;
 
-bool CPractitionerDoc::Bind(void* handedOver) {
+bool CPractitionerDoc::Bind(const void* opened) {
     if (m_practitioner != nullptr) return true;
-    CCase* theCase = editors::CurrentCase();
+    CCase* theCase = views::CurrentCase();
     if (theCase == nullptr) return false;
-    m_practitioner = editors::FindPractitioner(*theCase, handedOver);
+    m_practitioner = views::FindPractitioner(*theCase, opened);
     if (m_practitioner == nullptr) return false;
     SetItem(m_practitioner);
-    SetTitle(plumbing::DecodeCodePage(Localize("Practitioner", 1)));
+    SetTitle(views::Localized("Practitioner"));
     return true;
 }

@@ -15,12 +15,12 @@ public:
     // The practitioner record edited, owned by its item; null until bound.
     CPractitioner* Practitioner() const { return m_practitioner; }
 
-    // Binds the document to the practitioner `handedOver` names in the
-    // current case (editors::FindPractitioner: the record, its item, or null
-    // for the last item's).  Item() becomes the record and the title
-    // "Practitioner" (localised).  An already bound document stays bound.
-    // False when nothing matches.
-    bool Bind(void* handedOver);
+    // Binds the document to the practitioner `opened` names in the current
+    // case (views::FindPractitioner: the record, its item, or null for the
+    // last item's).  Item() becomes the record and the title "Practitioner"
+    // (localised).  An already bound document stays bound.  False when
+    // nothing matches.
+    bool Bind(const void* opened);
 
 private:
     CPractitioner* m_practitioner = nullptr;

@@ -1,20 +1,20 @@
 #include "views/editors/prescription_doc.h"
 
 #include "model/records/case.h"
-#include "views/editors/case_access.h"
-#include "views/editors/item_title.h"
+#include "views/case_access.h"
+#include "views/window_texts.h"
 
 CPrescriptionDoc::CPrescriptionDoc() = default;
 
 CPrescriptionDoc::~CPrescriptionDoc() = default;
 
-bool CPrescriptionDoc::Bind(void* handedOver) {
+bool CPrescriptionDoc::Bind(CPrescription* opened) {
     if (m_prescription != nullptr) return true;
-    CCase* theCase = editors::CurrentCase();
+    CCase* theCase = views::CurrentCase();
     if (theCase == nullptr) return false;
-    m_prescription = editors::FindItemAs<CPrescription>(*theCase, handedOver);
+    m_prescription = views::FindItemAs<CPrescription>(*theCase, opened);
     if (m_prescription == nullptr) return false;
     SetItem(m_prescription);
-    SetTitle(editors::ItemTitle(*m_prescription));
+    SetTitle(views::ItemTitle(*m_prescription));
     return true;
 }

@@ -14,10 +14,10 @@ public:
     // The prescription edited, owned by the case; null until bound.
     CPrescription* Prescription() const { return m_prescription; }
 
-    // Binds the document to the prescription `handedOver` when it is a
-    // prescription of the current case (Item() and title set).  An already
-    // bound document stays bound.  False when not bound.
-    bool Bind(void* handedOver);
+    // Binds the document to `opened` (the prescription it was opened for)
+    // when it is a prescription of the current case (Item() and title set).
+    // An already bound document stays bound.  False when not bound.
+    bool Bind(CPrescription* opened);
 
 private:
     CPrescription* m_prescription = nullptr;

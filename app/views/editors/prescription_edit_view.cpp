@@ -2,7 +2,7 @@
 
 #include "model/records/prescription.h"
 #include "plumbing/rtf/rtf.h"
-#include "views/editors/case_access.h"
+#include "views/case_access.h"
 #include "views/editors/prescription_doc.h"
 
 CPrescriptionEditView::CPrescriptionEditView(CPrescriptionDoc& document, QWidget* parent)
@@ -13,7 +13,7 @@ CPrescriptionEditView::CPrescriptionEditView(CPrescriptionDoc& document, QWidget
     CPrescription* prescription = document.Prescription();
     if (prescription != nullptr) LoadRtf(prescription->GetPrescription());
     SetWriteBackTarget([prescription](const QTextDocument& text) {
-        if (editors::IsCurrentItem(prescription)) prescription->SetPrescription(rtf::Save(text));
+        if (views::IsCurrentItem(prescription)) prescription->SetPrescription(rtf::Save(text));
     });
 }
 

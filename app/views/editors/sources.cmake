@@ -3,11 +3,9 @@
 # template table uses.
 target_sources(meridane_views PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/card_panes.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/case_access.cpp
   ${CMAKE_CURRENT_LIST_DIR}/case_text_edit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/editor_factories.cpp
   ${CMAKE_CURRENT_LIST_DIR}/episode_doc.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/item_title.cpp
   ${CMAKE_CURRENT_LIST_DIR}/patient_info_doc.cpp
   ${CMAKE_CURRENT_LIST_DIR}/patient_pad_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/patient_text_view.cpp

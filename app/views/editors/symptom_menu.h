@@ -1,7 +1,9 @@
 // Adding selected text of a case editor as a symptom: the popup menu offered
 // for a selection of more than 3 characters and what its entries do.  The
 // menu is built and its choice applied separately, so that the code between
-// (QMenu::exec, which blocks) can be replaced.
+// (QMenu::exec, which blocks) can be replaced.  Its entries are those of the
+// "Add to" menus (views/add_to/menu_targets.h): a new symptom of an analysis,
+// or a new analysis.
 #pragma once
 
 #include <QString>
@@ -35,12 +37,5 @@ void FillSymptomMenu(QMenu& menu, CCase& theCase);
 // cancelled), a separator, or an analysis that is no longer in the case
 // changes nothing.  True when the case changed.
 bool ApplySymptomMenuChoice(const QAction* chosen, CCase& theCase, const std::string& text);
-
-// `format` with each "%s" replaced, in order, by the next of `first` and
-// `second` (an empty text when both are used up) and "%%" by "%"; any other
-// '%' is copied.  Translated formats come from language files, so nothing
-// else of them is interpreted.
-std::string FormatTwoTexts(const std::string& format, const std::string& first,
-                           const std::string& second);
 
 }  // namespace editors

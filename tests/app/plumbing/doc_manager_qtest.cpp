@@ -9,7 +9,6 @@
 #include "plumbing/documents/child_frame.h"
 #include "plumbing/documents/doc_manager.h"
 #include "plumbing/documents/document.h"
-#include "plumbing/documents/hand_over_slot.h"
 
 namespace {
 
@@ -20,12 +19,12 @@ struct Record {
     QString text;
 };
 
-// An editor that takes its record from the hand-over slot and writes its text
-// back when it loses the focus.
+// An editor that takes its record from its document and writes its text back
+// when it loses the focus.
 class RecordView : public QWidget {
 public:
-    explicit RecordView(QWidget* parent) : QWidget(parent) {
-        m_record = CHandOverSlot::TakeAs<Record>();
+    RecordView(CDocument& document, QWidget* parent) : QWidget(parent) {
+        m_record = document.ItemAs<Record>();
         m_edit = new QLineEdit(this);
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(m_edit);
@@ -49,9 +48,9 @@ std::unique_ptr<CDocTemplate> MakeTemplate(const QString& className, const QStri
                                            bool viewFails = false) {
     auto docTemplate = std::make_unique<CDocTemplate>(
         className, [] { return new CDocument; },
-        [viewFails](CDocument&, CChildFrame& frame) -> QWidget* {
+        [viewFails](CDocument& document, CChildFrame& frame) -> QWidget* {
             if (viewFails) return nullptr;
-            return new RecordView(&frame);
+            return new RecordView(document, &frame);
         });
     docTemplate->SetDocumentName(name);
     return docTemplate;
@@ -87,7 +86,6 @@ private Q_SLOTS:
     void cleanup() {
         delete m_manager;
         delete m_area;
-        CHandOverSlot::Clear();
         m_records[0] = m_records[1] = Record{};
     }
 
@@ -108,8 +106,7 @@ private Q_SLOTS:
         CDocument* a = m_manager->OpenOrActivate(kEpisode, &first, "Visit: May 01, 2024");
         QVERIFY(a);
         QCOMPARE(a->Item(), &first);
-        QCOMPARE(ViewOf(a)->TakenRecord(), &first);  // handed over to the view
-        QVERIFY(!CHandOverSlot::Peek());
+        QCOMPARE(ViewOf(a)->TakenRecord(), &first);  // the view found it in its document
         QCOMPARE(a->Frames().size(), 1);
         QCOMPARE(a->Frames()[0]->windowTitle(), QStringLiteral("Visit: May 01, 2024"));
 
@@ -136,7 +133,7 @@ private Q_SLOTS:
         CChildFrame* second = m_manager->OpenAnotherFrame(document);
         QVERIFY(second);
         QCOMPARE(document->Frames().size(), 2);
-        QVERIFY(!ViewOf(document, 1)->TakenRecord());  // only the first view got the hand-over
+        QCOMPARE(ViewOf(document, 1)->TakenRecord(), &record);  // every view finds the record
         document->Frames()[0]->showMinimized();
         m_manager->OpenNew(kSearch);
         QCOMPARE(m_manager->ActivateByItem({kEpisode}, &record), document);
@@ -212,7 +209,6 @@ private Q_SLOTS:
         QSignalSpy opened(m_manager, &CDocManager::DocumentOpened);
         QVERIFY(!m_manager->OpenOrActivate(kEpisode, &record));
         QVERIFY(m_manager->Documents(kEpisode).isEmpty());
-        QVERIFY(!CHandOverSlot::Peek());
         QCOMPARE(opened.count(), 0);
         QVERIFY(m_area->subWindowList().isEmpty());
     }
@@ -247,12 +243,26 @@ private Q_SLOTS:
         QVERIFY(!m_manager->OpenNew(kSearch));
     }
 
-    void handOverSlotTakesOnce() {
-        int value = 0;
-        CHandOverSlot::Put(&value);
-        QCOMPARE(CHandOverSlot::Peek(), &value);
-        QCOMPARE(CHandOverSlot::TakeAs<int>(), &value);
-        QVERIFY(!CHandOverSlot::Take());
+    // A document's record comes back only as the type it was given as.
+    void itemsAreTyped() {
+        Record& record = m_records[0];
+        CDocument* document = m_manager->OpenNew(kEpisode, {}, &record);
+        QCOMPARE(document->ItemAs<Record>(), &record);
+        QVERIFY(!document->ItemAs<int>());
+        QVERIFY(!document->ItemAs<QString>());  // the record's first member, same address
+        QCOMPARE(document->Item(), static_cast<void*>(&record));
+
+        int number = 0;
+        CDocument* other = m_manager->OpenNew(kEpisode, {}, &number);
+        QVERIFY(!ViewOf(other)->TakenRecord());  // not a Record: the view gets none
+        QCOMPARE(other->ItemAs<int>(), &number);
+
+        CDocument* none = m_manager->OpenNew(kSearch);
+        QVERIFY(none->DocItem().IsEmpty());
+        QVERIFY(!none->ItemAs<Record>());
+        QVERIFY(!none->Item());
+
+        QCOMPARE(m_manager->OpenOrActivate(kEpisode, &record), document);  // found again
     }
 };
 

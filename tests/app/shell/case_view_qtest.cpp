@@ -18,12 +18,13 @@
 #include "shell/case_topics.h"
 #include "shell/case_view.h"
 #include "shell/case_view_renderer.h"
-#include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
 #include "shell/patient_bar.h"
 #include "shell_qtest_support.h"
 #include "views/case_host.h"
+#include "views/command_ids.h"
+#include "views/document_slots.h"
 
 Q_DECLARE_METATYPE(CCaseView::TopicKind)
 Q_DECLARE_METATYPE(COneItem*)
@@ -276,28 +277,34 @@ private Q_SLOTS:
         CCaseView* view = app.MainFrame()->CaseView();
         app.MainFrame()->show();
         QVERIFY(QTest::qWaitForWindowExposed(app.MainFrame()));
-        CDocManager& documents = *app.Documents();
+        CDocManager& documents = app.Documents();
 
         auto click = [view](int node) {
             QTest::mouseClick(view, Qt::LeftButton, {}, view->Renderer().At(node).Box().center());
         };
         click(0);
-        QCOMPARE(documents.Documents(CMeridaneApp::kPatientInfoSlot).size(), 1);
+        QCOMPARE(documents.Documents(kPatientInfoSlot).size(), 1);
         CDocument* card = documents.ActiveDocument();
         QVERIFY(card != nullptr);
         click(1);
-        QCOMPARE(documents.Documents(CMeridaneApp::kEpisodeSlot).size(), 1);
+        QCOMPARE(documents.Documents(kEpisodeSlot).size(), 1);
         CDocument* episode = documents.ActiveDocument();
         QVERIFY(episode != card);
         QCOMPARE(episode->Item(), static_cast<void*>(&app.CurrentCase()->GetFirstEpisode()));
         click(0);
-        QCOMPARE(documents.Documents(CMeridaneApp::kPatientInfoSlot).size(), 1);
+        QCOMPARE(documents.Documents(kPatientInfoSlot).size(), 1);
         QCOMPARE(documents.ActiveDocument(), card);
         click(3);
-        QCOMPARE(documents.Documents(CMeridaneApp::kPrescriptionSlot).size(), 1);
-        click(4);  // no analysis window yet
-        QCOMPARE(documents.Documents(CMeridaneApp::kAnalysisSlot).size(), 0);
-        QCOMPARE(documents.AllDocuments().size(), 3);
+        QCOMPARE(documents.Documents(kPrescriptionSlot).size(), 1);
+        click(4);
+        QCOMPARE(documents.Documents(kAnalysisSlot).size(), 1);
+        CDocument* analysis = documents.ActiveDocument();
+        QCOMPARE(analysis->ItemAs<CAnalysis>(), app.CurrentCase()->GetAnalyses().front());
+        click(0);
+        click(4);  // brought forward, not opened again
+        QCOMPARE(documents.Documents(kAnalysisSlot).size(), 1);
+        QCOMPARE(documents.ActiveDocument(), analysis);
+        QCOMPARE(documents.AllDocuments().size(), 4);
 
         // New closes the windows of the case.
         QVERIFY(app.NewCase());

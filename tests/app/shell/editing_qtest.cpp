@@ -43,7 +43,7 @@ private:
 
     CDocument* Open(CCaseView::TopicKind kind, COneItem* item) {
         m_app->OpenCaseItem(kind, item);
-        return m_app->Documents()->ActiveDocument();
+        return m_app->Documents().ActiveDocument();
     }
 
     // The editor of `document` with the keyboard focus, its cursor at the

@@ -8,11 +8,18 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <filesystem>
+#include <fstream>
+
+#include <corvela.h>
 
 #include "model/core/program_exports.h"
+#include "model/core/program_paths.h"
 #include "model/events/event_codes.h"
 #include "model/lang/language.h"
 #include "plumbing/documents/child_frame.h"
+#include "plumbing/documents/view_commands.h"
+#include "plumbing/widgets/dialog_service.h"
+#include "views/command_ids.h"
 #include "views/editors/case_text_edit.h"
 #include "views/editors/editor_factories.h"
 
@@ -48,6 +55,50 @@ const std::string& UseScratchHome() {
     static ScratchHome home;
     return home.m_path;
 }
+
+const std::string& UseDemoHome() {
+    const std::string& home = UseScratchHome();
+    for (const char* name : {"remedy_synonyms.txt", "demo_en.rpb", "demo_en.idx", "demo_ru.rpb",
+                             "demo_ru.idx", "demo_mm_en.mmb", "demo_mm_en.idx"}) {
+        std::error_code ignored;
+        fs::copy_file(fs::path(MERIDANE_PROGRAM_DIR) / name, fs::path(home) / name,
+                      fs::copy_options::overwrite_existing, ignored);
+    }
+    return home;
+}
+
+std::uint32_t RubricId(const char* repertory, std::initializer_list<const char*> path) {
+    DataSource* source = CorvelaInstance().FindDataSourceByName(repertory);
+    if (source == nullptr || source->GetType() != kSourceRepertory) return 0;
+    Topic* topic = static_cast<Repertory*>(source)->GetRoot();
+    for (const char* step : path) {
+        Topic* found = nullptr;
+        for (int i = 0; topic != nullptr && i < topic->GetChildCount() && found == nullptr; ++i)
+            if (std::string(topic->GetChild(i)->GetText()) == step) found = topic->GetChild(i);
+        topic = found;
+    }
+    return topic != nullptr ? topic->GetId() : 0;
+}
+
+void WriteProgramIni(const std::string& text) {
+    std::ofstream(ProgramIniPath(), std::ios::binary | std::ios::trunc) << text;
+}
+
+FakeWindowHost::FakeWindowHost() : m_manager(std::make_unique<CDocManager>(&m_area)) {
+    m_area.resize(900, 700);
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_OPEN_REPERTORY_ORRESTAD, ID_OPEN_REPERTORY_HALDEN,
+                   ID_OPEN_MATERIA_MEDICA, ID_SEARCH})
+        m_commands.Register(id, QString::number(id));
+    RouteCommandsToActiveView(m_area, m_commands);
+    SetCurrent(this);
+}
+
+FakeWindowHost::~FakeWindowHost() {
+    SetCurrent(nullptr);
+    m_manager.reset();  // closes the documents while the area exists
+}
+
+CDialogService& FakeWindowHost::Dialogs() { return CDialogService::Current(); }
 
 FakeCaseHost::FakeCaseHost() {
     SetCurrent(this);

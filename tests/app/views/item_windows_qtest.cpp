@@ -26,10 +26,12 @@ private:
 
     CCase& Case() { return m_host->Case(); }
     CPatientInfo& Card() { return Case().GetPatientInfo(); }
-    CDocument* Open(int slot, void* item) {
+    template <class Record>
+    CDocument* Open(int slot, Record* item) {
         return m_windows->Manager().OpenOrActivate(slot, item);
     }
-    CPatientPadView* OpenPad(int slot, void* item) {
+    template <class Record>
+    CPatientPadView* OpenPad(int slot, Record* item) {
         return FirstView<CPatientPadView>(Open(slot, item));
     }
     CPrescriptionEditView* OpenPrescription(CPrescription* prescription) {

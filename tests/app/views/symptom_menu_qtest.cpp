@@ -13,6 +13,7 @@
 #include "model/events/event_codes.h"
 #include "views/editors/patient_text_view.h"
 #include "views/editors/symptom_menu.h"
+#include "views/window_texts.h"
 
 using namespace editors;
 using namespace editors_test;
@@ -210,7 +211,7 @@ private Q_SLOTS:
     void translatedFormatsAreNotInterpreted() {
         QFETCH(QByteArray, format);
         QFETCH(QByteArray, expected);
-        QCOMPARE(QByteArray::fromStdString(FormatTwoTexts(format.toStdString(), "T", "N")),
+        QCOMPARE(QByteArray::fromStdString(views::FormatTexts(format.toStdString(), {"T", "N"})),
                  expected);
     }
 };

@@ -19,20 +19,31 @@ std::string& Home() {
     return home;
 }
 
+// The folder holding the home, the user data folder and the configuration.
+std::string& Scratch() {
+    static std::string scratch;
+    return scratch;
+}
+
 class TestHomeEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "corvela-test-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        Home() = pattern;
+        Scratch() = pattern;
+        Home() = pattern + "/home";
+        fs::create_directory(Home());
+        fs::create_directory(corvela_test::UserFolder());
         fs::copy_file(fs::path(MERIDANE_TEST_DATA_DIR) / "remedy_synonyms.txt",
                       fs::path(Home()) / "remedy_synonyms.txt");
         ::setenv("MERIDANE_HOME", Home().c_str(), 1);
+        ::setenv("MERIDANE_DATA", corvela_test::UserFolder().c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (Scratch() + "/config").c_str(), 1);
     }
     void TearDown() override {
         CorvelaInstance().CloseAll();
         std::error_code ignored;
-        fs::remove_all(Home(), ignored);
+        fs::remove_all(Scratch(), ignored);
     }
 };
 
@@ -52,6 +63,23 @@ std::string HomePath(const std::string& name) {
 void RemoveHomeDataFiles() {
     for (const auto& entry : fs::directory_iterator(Home()))
         if (entry.path().filename() != "remedy_synonyms.txt") fs::remove_all(entry.path());
+    for (const auto& entry : fs::directory_iterator(UserFolder()))
+        fs::remove_all(entry.path());
+    std::error_code ignored;
+    fs::remove_all(Scratch() + "/config", ignored);
+}
+
+const std::string& UserFolder() {
+    static const std::string folder = Scratch() + "/data";
+    return folder;
+}
+
+std::string UserFolderPath(const std::string& name) {
+    return UserFolder() + "/" + name;
+}
+
+std::string ConfigFolder() {
+    return Scratch() + "/config/meridane";
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {

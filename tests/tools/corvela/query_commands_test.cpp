@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         QueryCase{{"search", "--scope", "foo", "x"},
                   "",
                   "corvela: --scope must be all, rep or mm, not foo\n"
-                  "usage: corvela [--home DIR] search [--scope all|rep|mm] "
+                  "usage: corvela [--home DIR] [--data DIR] search [--scope all|rep|mm] "
                   "[--source NAME-OR-GUID] [--] QUERY...\n",
                   2},
         QueryCase{

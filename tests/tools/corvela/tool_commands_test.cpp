@@ -29,6 +29,25 @@ TEST_F(ToolFixture, SourcesListsPositionTypeGuidNameItemsAndFile) {
                   (m_dir / "second.rpb") + "\n");
 }
 
+// The user's data folder (--data) follows the program directory; a source in
+// both is loaded once, the user's copy in the program directory's place.
+TEST_F(ToolFixture, SourcesOfTheUserDataFolderComeAfterTheProgramDirectory) {
+    CompileFixture();
+    const TempDir data;
+    data.Write("a.rps", "@id AAAAAAAA-2222-3333-4444-555555555555\n@name MINE\nroot\n");
+    data.Write("fix.rps", kFixtureSource);
+    ASSERT_EQ(Tool({"compile-repertory", data / "a.rps", data / "a.rpb"}).status, 0);
+    ASSERT_EQ(Tool({"compile-repertory", data / "fix.rps", data / "fix2.rpb"}).status, 0);
+    const ToolRun run = Tool({"--data", data.path().string(), "sources"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "0\t1\t" + kFixtureGuid + "\tFIX_REP\t6\t" + (data / "fix2.rpb") + "\n" +
+                           "1\t1\tAAAAAAAA-2222-3333-4444-555555555555\tMINE\t1\t" +
+                           (data / "a.rpb") + "\n");
+    EXPECT_EQ(run.err, "corvela: data source " + kFixtureGuid + " is both \"" +
+                           (m_dir / "fix.rpb") + "\" and \"" + (data / "fix2.rpb") +
+                           "\"; the user's copy is loaded\n");
+}
+
 TEST_F(ToolFixture, SourcesOfAnEmptyDirectoryIsEmpty) {
     const ToolRun run = Tool({"sources"});
     EXPECT_EQ(run.status, 0);

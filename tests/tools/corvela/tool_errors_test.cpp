@@ -36,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{{"tree"}, "corvela: missing arguments"},
                       UsageCase{{"tree", "a", "1", "2"}, "corvela: too many arguments"},
                       UsageCase{{"sources", "--home"}, "corvela: --home needs a directory"},
+                      UsageCase{{"sources", "--data="}, "corvela: --data needs a directory"},
                       UsageCase{{"search"}, "corvela: missing arguments"},
                       UsageCase{{"search", "-anxiety"}, "corvela: unknown option -anxiety"},
                       UsageCase{{"search", "x", "--scope"}, "corvela: --scope needs a value"},
@@ -52,7 +53,8 @@ TEST(ToolHelp, EveryCommandHasHelp) {
         EXPECT_NE(top.out.find(std::string("  ") + command + " "), std::string::npos) << command;
         const ToolRun help = RunTool({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;
-        EXPECT_TRUE(StartsWith(help.out, std::string("usage: corvela [--home DIR] ") + command))
+        EXPECT_TRUE(StartsWith(help.out,
+                               std::string("usage: corvela [--home DIR] [--data DIR] ") + command))
             << help.out;
         EXPECT_EQ(help.err, "");
     }
@@ -62,6 +64,9 @@ TEST(ToolHome, MissingDirectoryFails) {
     const ToolRun run = RunTool({"--home", "/nonexistent/corvela-home", "sources"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "corvela: no such directory: /nonexistent/corvela-home\n");
+    const ToolRun data = RunTool({"sources", "--data=/nonexistent/corvela-data"});
+    EXPECT_EQ(data.status, 1);
+    EXPECT_EQ(data.err, "corvela: no such directory: /nonexistent/corvela-data\n");
 }
 
 TEST_F(ToolFixture, SourceErrorNamesFileAndLineAndWritesNothing) {

@@ -2,6 +2,8 @@
 // the fixture repertories REP_ALPHA and REP_BETA.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "corvela.h"
 #include "records_home.h"
 #include "sample_case.h"
@@ -118,6 +120,24 @@ TEST_F(CaseCommands, AddRubricFindsTheRubricByItsPath) {
     const std::string stored = ReadFile(m_case);
     EXPECT_NE(stored.find("Symptom_Name \"Fear of death\""), std::string::npos);
     EXPECT_NE(stored.find("hex \"A1A1A1A101000040800000000000A1A1\""), std::string::npos);
+}
+
+// A repertory the user compiled into the user data folder (--data) serves
+// rubrics like one of the program directory.
+TEST_F(CaseCommands, RepertoriesOfTheUserDataFolderServeRubrics) {
+    const std::filesystem::path data = HomePath("user-data");
+    std::filesystem::create_directory(data);
+    for (const char* name : {"m_beta.rpb", "m_beta.idx"})
+        std::filesystem::rename(HomePath(name), data / name);
+    Ok({"new", m_case});
+    Ok({"add", m_case, "analysis"});
+    const ToolRun without =
+        RunTool({"add-rubric", m_case, "0", "0", "REP_BETA", "stomach; nausea"});
+    EXPECT_EQ(without.status, 1);
+    EXPECT_EQ(without.err, "meridane-case: no repertory REP_BETA\n");
+    EXPECT_EQ(Ok({"--data", data.string(), "add-rubric", m_case, "0", "0", "REP_BETA",
+                  "stomach; nausea"}),
+              "added\n");
 }
 
 TEST_F(CaseCommands, RubricsKeepTheirRepertoryWhenADataFileIsAdded) {

@@ -113,12 +113,14 @@ TEST_F(ToolErrors, UnreadableCasesAreReportedWithTheReason) {
 TEST_F(ToolErrors, HelpGoesToStandardOutput) {
     ToolRun run = RunTool({"--help"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.substr(0, 51), "usage: meridane-case [--home DIR] COMMAND ARGUMENTS");
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+              "usage: meridane-case [--home DIR] [--data DIR] COMMAND ARGUMENTS");
     EXPECT_NE(run.out.find("add-rubric CASE.hom ANALYSIS SYMPTOM REPERTORY"), std::string::npos);
     run = RunTool({"rank", "--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
-              "usage: meridane-case [--home DIR] rank CASE.hom [--analysis K] [--sort N] "
+              "usage: meridane-case [--home DIR] [--data DIR] rank CASE.hom [--analysis K] "
+              "[--sort N] "
               "[--matrix]");
 }
 

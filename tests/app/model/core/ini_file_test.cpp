@@ -60,3 +60,44 @@ TEST(IniFile, ReadsFilesAndMissingFiles) {
 }
 
 }  // namespace
+
+TEST(IniFileWriter, ReplacesAddsAndAppendsKeepingEveryOtherLine) {
+    ScratchDir dir;
+    dir.Write("a.ini",
+              "; kept\r\n[General]\r\nLanguage = english.lng ; old\r\n\r\n[Settings]\r\n"
+              "Miasms=1\r\n\r\n[Web Links]\r\nHomePage=x\r\n");
+    const std::string path = dir.File("a.ini");
+    ASSERT_TRUE(WriteProfileString(path, "general", "LANGUAGE", "russian.lng"));
+    ASSERT_TRUE(WriteProfileString(path, "Settings", "Other", "2"));
+    ASSERT_TRUE(WriteProfileString(path, "Sources", "RepertoryOrre", "AD260680"));
+    EXPECT_EQ(dir.Read("a.ini"),
+              "; kept\r\n[General]\r\nLANGUAGE=russian.lng\r\n\r\n[Settings]\r\n"
+              "Miasms=1\r\nOther=2\r\n\r\n[Web Links]\r\nHomePage=x\r\n"
+              "[Sources]\r\nRepertoryOrre=AD260680\r\n");
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"a.ini"});
+}
+
+TEST(IniFileWriter, ValuesReadBackAsTheyWereGiven) {
+    ScratchDir dir;
+    const std::string path = dir.File("new.ini");
+    for (const char* value : {"plain", " padded ", "\"quoted\"", "'single'", "", "a=b;c"}) {
+        ASSERT_TRUE(WriteProfileString(path, "S", "k", value)) << value;
+        EXPECT_EQ(ReadProfileString(path, "S", "k", "missing"), value);
+    }
+    EXPECT_EQ(dir.Read("new.ini"), "[S]\nk=a=b;c\n");
+    EXPECT_FALSE(WriteProfileString(path, "S", "k", "two\nlines"));
+    EXPECT_EQ(ReadProfileString(path, "S", "k", ""), "a=b;c");
+}
+
+TEST(IniFileWriter, AFileWithoutFinalLineEndGetsOneBeforeTheNewSection) {
+    ScratchDir dir;
+    dir.Write("a.ini", "[A]\nx=1");
+    ASSERT_TRUE(WriteProfileString(dir.File("a.ini"), "B", "y", "2"));
+    EXPECT_EQ(dir.Read("a.ini"), "[A]\nx=1\n[B]\ny=2\n");
+}
+
+TEST(IniFileWriter, AFolderThatCannotTakeTheFileFails) {
+    ScratchDir dir;
+    EXPECT_FALSE(WriteProfileString(dir.File("missing/a.ini"), "S", "k", "v"));
+    EXPECT_TRUE(dir.List().empty());
+}

@@ -11,6 +11,7 @@
 
 #include "model/events/event_client.h"
 #include "model/events/event_codes.h"
+#include "model/events/event_receiver.h"
 
 namespace {
 
@@ -124,6 +125,21 @@ TEST_F(EventBus, ExceptionFromAHandlerLeavesTheBusUsable) {
     })
         .join();
     EXPECT_TRUE(lockable);
+}
+
+// The receiver every window owns: joins when made, hands each code to its
+// function, leaves when destroyed.
+TEST_F(EventBus, FunctionReceiversJoinAndLeaveWithTheirOwner) {
+    std::vector<unsigned> heard;
+    auto receiver = std::make_unique<CEventReceiver>([&heard](unsigned code) {
+        heard.push_back(code);
+    });
+    CEventReceiver silent({});  // no function: hears nothing, breaks nothing
+    BroadcastEvent(EV_UPDATE_ANALYSIS);
+    receiver.reset();
+    BroadcastEvent(EV_CASE_MODIFIED);
+    EXPECT_EQ(heard, std::vector<unsigned>{EV_UPDATE_ANALYSIS});
+    EXPECT_EQ(EventBusHead(), &silent);
 }
 
 }  // namespace
