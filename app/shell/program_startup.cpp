@@ -19,7 +19,7 @@ namespace {
 
 struct CommandLine {
     QString caseFile;
-    QString screenshotDir;
+    CScreenshotOptions screenshots;
     bool timing = false;
 };
 
@@ -32,12 +32,22 @@ CommandLine ParseCommandLine(const QApplication& application) {
                                          QStringLiteral("DIR"));
     const QCommandLineOption timing(QStringLiteral("startup-timing"),
                                     QStringLiteral("Print the time to the first paint and quit."));
+    const QCommandLineOption suffix(QStringLiteral("screenshot-suffix"),
+                                    QStringLiteral("Append SUFFIX to each screenshot's name."),
+                                    QStringLiteral("SUFFIX"));
+    const QCommandLineOption dataSet(QStringLiteral("screenshot-data"),
+                                     QStringLiteral("The scenes to take: demo (default) or real."),
+                                     QStringLiteral("SET"), QStringLiteral("demo"));
     parser.addOption(screenshots);
+    parser.addOption(suffix);
+    parser.addOption(dataSet);
     parser.addOption(timing);
     parser.process(application);
     CommandLine line;
     if (!parser.positionalArguments().isEmpty()) line.caseFile = parser.positionalArguments().first();
-    line.screenshotDir = parser.value(screenshots);
+    line.screenshots.folder = parser.value(screenshots);
+    line.screenshots.suffix = parser.value(suffix);
+    line.screenshots.dataSet = parser.value(dataSet);
     line.timing = parser.isSet(timing);
     return line;
 }
@@ -67,7 +77,7 @@ int RunMeridane(int argc, char** argv) {
     CMeridaneApp meridane;
     meridane.CreateMainFrame();
     CMainFrame* frame = meridane.MainFrame();
-    if (line.screenshotDir.isEmpty()) {
+    if (line.screenshots.folder.isEmpty()) {
         frame->RestoreWindowState();
     } else {
         frame->resize(1200, 760);
@@ -79,6 +89,6 @@ int RunMeridane(int argc, char** argv) {
 
     if (line.timing) WatchFirstPaint(*frame, sinceStart);
     frame->show();
-    if (!line.screenshotDir.isEmpty()) StartScreenshotRun(meridane, line.screenshotDir);
+    if (!line.screenshots.folder.isEmpty()) StartScreenshotRun(meridane, line.screenshots);
     return application.exec();
 }

@@ -1,6 +1,7 @@
 #include "shell/ribbon_layout.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QToolButton>
 #include <cstdlib>
 
@@ -12,6 +13,7 @@
 #include "plumbing/translation/translation_filter.h"
 #include "shell/shell_icons.h"
 #include "views/command_ids.h"
+#include "views/repertory/repertory_window.h"
 #include "views/window_texts.h"
 
 namespace {
@@ -44,6 +46,8 @@ constexpr CommandText kCommands[] = {
     {ID_OPEN_REPERTORY_ORRESTAD, "Orrestad's Repertory", nullptr, ShellIconKind::RepertoryRed},
     {ID_OPEN_REPERTORY_HALDEN, "Halden's Repertory          ", nullptr,
      ShellIconKind::RepertoryBlue},
+    {ID_OPEN_REPERTORY_LIST, "Repertories", "Open any loaded repertory",
+     ShellIconKind::Repertories},
     {ID_OPEN_MATERIA_MEDICA, "Materia Medica            ", nullptr, ShellIconKind::MateriaMedica},
     {ID_SEARCH, "Search", nullptr, ShellIconKind::Search},
     {ID_ONLIDE_HOME, "Meridane Suite on the Web ", nullptr, ShellIconKind::Web},
@@ -72,6 +76,21 @@ void AddLarge(CRibbonPanel& panel, int id) {
         QAction* action = button->defaultAction();
         action->setIconText(TwoLines(action->text()));
     }
+}
+
+// "Repertories": a drop-down of every loaded repertory, filled each time it
+// opens (views/repertory).
+void AddRepertoriesButton(CRibbonPanel& panel) {
+    QToolButton* button = panel.AddLargeButton(ID_OPEN_REPERTORY_LIST);
+    if (button == nullptr) return;
+    button->defaultAction()->setIconText(TwoLines(button->defaultAction()->text()));
+    auto* menu = new QMenu(button);
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        menu->clear();
+        FillRepertoriesMenu(*menu);
+    });
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
 }
 
 }  // namespace
@@ -115,6 +134,7 @@ void BuildRibbon(CRibbonBar& ribbon) {
     CRibbonPanel* references = patient->AddPanel(Localized("References"));
     AddLarge(*references, ID_OPEN_REPERTORY_ORRESTAD);
     AddLarge(*references, ID_OPEN_REPERTORY_HALDEN);
+    AddRepertoriesButton(*references);
     AddLarge(*references, ID_OPEN_MATERIA_MEDICA);
     AddLarge(*references, ID_SEARCH);
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QPixmap>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -11,36 +10,43 @@
 #include "model/records/case.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
+#include "views/repertory/repertory_screenshots.h"
+#include "views/screenshot_session.h"
 
 namespace {
 
 constexpr int kExposeTimeoutMs = 10000;
 
-// Lets pending layouts and paints run.
-void Settle() {
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-}
-
-bool Save(QWidget& window, const QString& folder, const char* name) {
-    Settle();
-    const QString path = QDir(folder).filePath(QString::fromLatin1(name));
-    const bool saved = window.grab().save(path, "PNG");
-    std::printf("%s %s\n", saved ? "saved" : "cannot save", qPrintable(path));
-    return saved;
-}
-
-void TakePictures(CMeridaneApp& app, const QString& folder) {
+// The main window, the patient card and the first episode of the demo case.
+bool TakeCaseScenes(CScreenshotSession& session) {
+    CMeridaneApp& app = *CMeridaneApp::Instance();
     CMainFrame& frame = *app.MainFrame();
-    bool ok = QDir().mkpath(folder) && Save(frame, folder, "main_window.png");
-    if (ok) {
-        app.OpenCaseItem(CCaseView::TopicKind::Patient, nullptr);
-        ok = Save(frame, folder, "patient_card.png");
-    }
-    if (ok && app.CurrentCase() != nullptr) {
-        app.OpenCaseItem(CCaseView::TopicKind::Episode, &app.CurrentCase()->GetFirstEpisode());
-        ok = Save(frame, folder, "episode.png");
+    if (!session.Save(frame, "main_window")) return false;
+    app.OpenCaseItem(CCaseView::TopicKind::Patient, nullptr);
+    if (!session.Save(frame, "patient_card")) return false;
+    if (app.CurrentCase() == nullptr) return true;
+    app.OpenCaseItem(CCaseView::TopicKind::Episode, &app.CurrentCase()->GetFirstEpisode());
+    return session.Save(frame, "episode");
+}
+
+struct Scene {
+    const char* dataSet;  // "demo" or "real"
+    bool (*take)(CScreenshotSession& session);
+};
+
+// Every scene, in the order they run; one line each.
+constexpr Scene kScenes[] = {
+    {"demo", TakeCaseScenes},
+    {"demo", TakeRepertoryScreenshots},
+    {"real", TakeRepertoryKentScreenshots},
+};
+
+void TakePictures(const CScreenshotOptions& options) {
+    CScreenshotSession session(options.folder, options.suffix, options.dataSet);
+    bool ok = QDir().mkpath(options.folder);
+    for (const Scene& scene : kScenes) {
+        if (!ok) break;
+        if (options.dataSet == QLatin1String(scene.dataSet)) ok = scene.take(session);
     }
     std::fflush(stdout);
     QApplication::exit(ok ? 0 : 3);
@@ -48,16 +54,16 @@ void TakePictures(CMeridaneApp& app, const QString& folder) {
 
 }  // namespace
 
-void StartScreenshotRun(CMeridaneApp& app, const QString& folder) {
+void StartScreenshotRun(CMeridaneApp& app, const CScreenshotOptions& options) {
     auto* poll = new QTimer(app.MainFrame());
     auto* waited = new QElapsedTimer;
     waited->start();
-    QObject::connect(poll, &QTimer::timeout, poll, [&app, folder, poll, waited] {
+    QObject::connect(poll, &QTimer::timeout, poll, [&app, options, poll, waited] {
         QWindow* window = app.MainFrame()->windowHandle();
         if (window != nullptr && window->isExposed()) {
             poll->stop();
             delete waited;
-            TakePictures(app, folder);
+            TakePictures(options);
         } else if (waited->elapsed() > kExposeTimeoutMs) {
             poll->stop();
             delete waited;

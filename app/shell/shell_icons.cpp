@@ -21,6 +21,22 @@ void Book(QPainter& p, const QColor& cover) {
     p.drawLine(QPointF(6, 6.5), QPointF(10, 6.5));
 }
 
+// Three book spines standing on a shelf: every repertory.
+void Shelf(QPainter& p) {
+    const QColor covers[] = {QColor(180, 50, 50), QColor(50, 90, 170), QColor(200, 140, 40)};
+    const qreal lefts[] = {2.5, 6.5, 10.5};
+    const qreal tops[] = {2.5, 1.5, 3.5};
+    for (int i = 0; i < 3; ++i) {
+        p.setPen(QPen(covers[i].darker(140), 0.8));
+        p.setBrush(covers[i]);
+        p.drawRoundedRect(QRectF(lefts[i], tops[i], 3.5, 12 - tops[i]), 0.6, 0.6);
+        p.setPen(QPen(Qt::white, 0.8));
+        p.drawLine(QPointF(lefts[i] + 0.8, tops[i] + 2.5), QPointF(lefts[i] + 2.7, tops[i] + 2.5));
+    }
+    p.setPen(QPen(kInk, 1.4));
+    p.drawLine(QPointF(1, 14.5), QPointF(15, 14.5));
+}
+
 void Magnifier(QPainter& p, const QPointF& centre, qreal radius) {
     p.setPen(QPen(kInk, 1.6));
     p.setBrush(QColor(210, 232, 250));
@@ -168,6 +184,9 @@ void Draw(QPainter& p, ShellIconKind kind) {
             break;
         case ShellIconKind::RepertoryBlue:
             Book(p, QColor(50, 90, 170));
+            break;
+        case ShellIconKind::Repertories:
+            Shelf(p);
             break;
         case ShellIconKind::MateriaMedica:
             Book(p, QColor(50, 140, 80));

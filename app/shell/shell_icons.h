@@ -22,6 +22,7 @@ enum class ShellIconKind {
     Prescription,
     RepertoryRed,
     RepertoryBlue,
+    Repertories,
     MateriaMedica,
     Search,
     Web,

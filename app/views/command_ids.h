@@ -25,6 +25,8 @@ inline constexpr int ID_OPEN_REPERTORY_ORRESTAD = 32847;
 inline constexpr int ID_OPEN_REPERTORY_HALDEN = 32846;
 inline constexpr int ID_OPEN_MATERIA_MEDICA = 32875;
 inline constexpr int ID_SEARCH = 32855;
+// The "Repertories" drop-down: every loaded repertory (views/repertory).
+inline constexpr int ID_OPEN_REPERTORY_LIST = 32892;
 
 // Info.
 inline constexpr int ID_ONLIDE_HOME = 32887;
