@@ -27,6 +27,9 @@ struct Refusal {
     std::vector<std::string> args;  // "CASE" stands for the sample case
     int status;
     const char* message;  // the first line of stderr
+
+    // Names the case in test listings.
+    friend void PrintTo(const Refusal& c, std::ostream* os) { *os << c.label; }
 };
 
 class ToolRefuses : public ToolErrors, public ::testing::WithParamInterface<Refusal> {};
@@ -120,8 +123,7 @@ TEST_F(ToolErrors, HelpGoesToStandardOutput) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
               "usage: meridane-case [--home DIR] [--data DIR] rank CASE.hom [--analysis K] "
-              "[--sort N] "
-              "[--matrix]");
+              "[--sort N] [--matrix] [--explain]");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "materia_source.h"
 
-#include "rtf_plain_text.h"
+#include "base/rtf/rtf_text.h"
+#include "base/text/blank_lines.h"
 
 namespace corvela_sources {
 namespace {
@@ -38,7 +39,7 @@ public:
         ++m_lines;
     }
     std::string Take() {
-        std::string text = TrimBlankLines(m_text);
+        std::string text = base::TrimBlankLines(m_text);
         m_text.clear();
         m_lines = 0;
         return text;
@@ -49,23 +50,14 @@ private:
     int m_lines = 0;
 };
 
-// False when the article's text cannot be kept: the plain text made from its
-// RTF holds a zero byte (an RTF "\'00"), and texts are zero-terminated.
-bool FinishArticle(SourceArticle* article, Part* text, Part* rtf,
-                   std::vector<SourceArticle>* articles, const SourceLineReader& reader,
-                   SourceError* error) {
+void FinishArticle(SourceArticle* article, Part* text, Part* rtf,
+                   std::vector<SourceArticle>* articles) {
     article->text = text->Take();
     if (article->hasRtf) {
         article->rtf = rtf->Take();
-        if (article->text.empty()) article->text = RtfPlainText(article->rtf);
-        if (article->text.find('\0') != std::string::npos) {
-            *error = reader.ErrorAt(
-                article->line, "the plain text of the article's RTF holds a zero byte (\\'00)");
-            return false;
-        }
+        if (article->text.empty()) article->text = rtf::Cp1251PlainText(article->rtf);
     }
     articles->push_back(std::move(*article));
-    return true;
 }
 
 }  // namespace
@@ -81,11 +73,10 @@ bool ParseMateriaMedicaSource(std::string_view text, const std::string& file,
     SourceLine line;
     while (reader.Next(&line)) {
         if (IsArticleLine(line.text)) {
-            if (inArticle) {
-                if (!FinishArticle(&article, &plain, &rich, &articles, reader, error)) return false;
-            } else if (!header.Finish(line.number, error)) {
+            if (inArticle)
+                FinishArticle(&article, &plain, &rich, &articles);
+            else if (!header.Finish(line.number, error))
                 return false;
-            }
             article = StartArticle(line);
             inArticle = true;
             continue;
@@ -121,8 +112,8 @@ bool ParseMateriaMedicaSource(std::string_view text, const std::string& file,
     }
     if (!inArticle) {
         if (!header.Finish(reader.lineNumber() > 0 ? reader.lineNumber() : 1, error)) return false;
-    } else if (!FinishArticle(&article, &plain, &rich, &articles, reader, error)) {
-        return false;
+    } else {
+        FinishArticle(&article, &plain, &rich, &articles);
     }
     out->header = std::move(header.header());
     out->articles = std::move(articles);
