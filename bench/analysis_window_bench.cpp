@@ -23,6 +23,7 @@
 #include "analysis/analysis_operations.h"
 #include "analysis/rank_explanation.h"
 #include "bench_data_set.h"
+#include "bench_start.h"
 #include "model/records/case.h"
 #include "views/analysis/analysis_edits.h"
 #include "views/analysis/chart/chart_export.h"
@@ -284,22 +285,7 @@ void PrintSummary() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    BenchDataSet probe;
-    std::string why;
-    std::string dataset = FindDataSet("kent", &probe, &why) ? "kent" : "demo";
-    std::vector<char*> args;
-    if (!ReadBenchArguments(argc, argv, &dataset, &args)) return 0;
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (!FindDataSet(dataset, &g_set, &why)) {
-        std::printf("skipping the %s data set: %s\n", dataset.c_str(), why.c_str());
-        return 0;
-    }
-    if (!PrepareDataSet(&g_set, &why)) {
-        std::fprintf(stderr, "analysis_window_bench: %s\n", why.c_str());
-        RemoveDataSet(g_set);
-        return 1;
-    }
+    if (const int end = StartOnDataSet(argc, argv, "analysis_window_bench", &g_set); end >= 0) return end;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QApplication application(qtArgc, argv);

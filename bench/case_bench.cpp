@@ -18,6 +18,7 @@
 #include "analysis/grade_matrix.h"
 #include "analysis/ranking.h"
 #include "bench_data_set.h"
+#include "bench_start.h"
 #include "model/records/case.h"
 
 namespace {
@@ -164,22 +165,7 @@ void PrintSummary() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    BenchDataSet probe;
-    std::string why;
-    std::string dataset = FindDataSet("kent", &probe, &why) ? "kent" : "demo";
-    std::vector<char*> args;
-    if (!ReadBenchArguments(argc, argv, &dataset, &args)) return 0;
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (!FindDataSet(dataset, &g_set, &why)) {
-        std::printf("skipping the %s data set: %s\n", dataset.c_str(), why.c_str());
-        return 0;
-    }
-    if (!PrepareDataSet(&g_set, &why)) {
-        std::fprintf(stderr, "case_bench: %s\n", why.c_str());
-        RemoveDataSet(g_set);
-        return 1;
-    }
+    if (const int end = StartOnDataSet(argc, argv, "case_bench", &g_set); end >= 0) return end;
     CollectRubrics();
     if (g_rubrics.size() < kSymptoms * kRubricsPerSymptom) {
         std::fprintf(stderr, "case_bench: the repertory has too few rubrics\n");

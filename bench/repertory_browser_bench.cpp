@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "bench_data_set.h"
+#include "bench_start.h"
 #include "views/repertory/repertory_pad_view.h"
 #include "views/repertory/repertory_renderer.h"
 #include "views/repertory/repertory_search_view.h"
@@ -258,22 +259,7 @@ void PrintSummary() {
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    BenchDataSet probe;
-    std::string why;
-    std::string dataset = FindDataSet("kent", &probe, &why) ? "kent" : "demo";
-    std::vector<char*> args;
-    if (!ReadBenchArguments(argc, argv, &dataset, &args)) return 0;
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (!FindDataSet(dataset, &g_set, &why)) {
-        std::printf("skipping the %s data set: %s\n", dataset.c_str(), why.c_str());
-        return 0;
-    }
-    if (!PrepareDataSet(&g_set, &why)) {
-        std::fprintf(stderr, "repertory_browser_bench: %s\n", why.c_str());
-        RemoveDataSet(g_set);
-        return 1;
-    }
+    if (const int end = StartOnDataSet(argc, argv, "repertory_browser_bench", &g_set); end >= 0) return end;
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication application(qtArgc, qtArgv);

@@ -76,6 +76,22 @@ QString ProposedPath(DataSource& source) {
     return QDir(FromPath(UserMateriaMedicaFolder())).filePath(ProposedFileName(source));
 }
 
+// Saves `source` to `path`; a failure says why and keeps the changes.
+bool SaveTo(QWidget* parent, DataSource& source, const std::string& path) {
+    std::string why;
+    const bool saved = CUserMateriaMedicas::Get().Save(source, path, &why);
+    if (!saved) {
+        Dialogs().ShowMessage(Parent(parent), Caption(),
+                              Localized("The materia medica could not be saved:") +
+                                  QLatin1Char('\n') + QString::fromStdString(why) +
+                                  QStringLiteral("\n\n") +
+                                  Localized("Your changes are kept; save them elsewhere."),
+                              CDialogService::MessageKind::Error);
+    }
+    BroadcastEvent(EV_UPDATE_MATERIA_MEDICA);
+    return saved;
+}
+
 }  // namespace
 
 DataSource* NewMateriaMedica(QWidget* parent) {
@@ -117,18 +133,7 @@ bool SaveMateriaMedica(QWidget* parent, DataSource& source) {
     const char* path = source.GetFilePath();
     if (path == nullptr || *path == '\0' || !QFileInfo(FromPath(path)).isWritable())
         return SaveMateriaMedicaAs(parent, source);
-    std::string why;
-    const bool saved = CUserMateriaMedicas::Get().Save(source, path, &why);
-    if (!saved) {
-        Dialogs().ShowMessage(Parent(parent), Caption(),
-                              Localized("The materia medica could not be saved:") +
-                                  QLatin1Char('\n') + QString::fromStdString(why) +
-                                  QStringLiteral("\n\n") +
-                                  Localized("Your changes are kept; save them elsewhere."),
-                              CDialogService::MessageKind::Error);
-    }
-    BroadcastEvent(EV_UPDATE_MATERIA_MEDICA);
-    return saved;
+    return SaveTo(parent, source, path);
 }
 
 bool SaveMateriaMedicaAs(QWidget* parent, DataSource& source) {
@@ -138,18 +143,7 @@ bool SaveMateriaMedicaAs(QWidget* parent, DataSource& source) {
         current != nullptr && *current != '\0' ? FromPath(current) : ProposedPath(source);
     const QString path = Dialogs().ChooseFileToSave(Parent(parent), request);
     if (path.isEmpty()) return false;
-    std::string why;
-    const bool saved = CUserMateriaMedicas::Get().Save(source, ToPath(path), &why);
-    if (!saved) {
-        Dialogs().ShowMessage(Parent(parent), Caption(),
-                              Localized("The materia medica could not be saved:") +
-                                  QLatin1Char('\n') + QString::fromStdString(why) +
-                                  QStringLiteral("\n\n") +
-                                  Localized("Your changes are kept; save them elsewhere."),
-                              CDialogService::MessageKind::Error);
-    }
-    BroadcastEvent(EV_UPDATE_MATERIA_MEDICA);
-    return saved;
+    return SaveTo(parent, source, ToPath(path));
 }
 
 bool EditAuthorInfo(QWidget* parent, DataSource& source) {
