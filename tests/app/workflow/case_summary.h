@@ -1,0 +1,26 @@
+// The consultation test's record of what an analysis holds and how it ranks,
+// so that the analysis found again after reopening the case can be compared
+// with the one saved, line by line.
+#pragma once
+
+#include <QStringList>
+
+class CAnalysis;
+class CCase;
+
+namespace workflow {
+
+// One line per symptom ("symptom NAME weight W") and per topic under it
+// ("rubric SOURCE/NUMBER hidden H PATH: N remedies", "passage SOURCE/ID
+// TEXT"), in chain order.  Rubrics are named by their repertory's identifier
+// and their number inside it, which outlive a run of the engine.
+QStringList DescribeAnalysis(const CAnalysis& analysis);
+
+// The ranking of `analysis` by its sort type: "NAME weight W count C", one a
+// remedy, best first.
+QStringList DescribeRanking(const CAnalysis& analysis);
+
+// The case's analyses, in case order (null when it has none).
+CAnalysis* FirstAnalysis(CCase& theCase);
+
+}  // namespace workflow

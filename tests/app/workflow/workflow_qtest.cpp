@@ -1,0 +1,264 @@
+// A consultation from start to end, played on the real program with the mouse
+// and the keyboard: a new case and its patient card, a rubric found in the
+// repertory browser's search strip and added with Ctrl+Enter, the case saved,
+// then a fresh engine and the case opened again with the same analysis and
+// ranking.  The steps run in order; after a failed one the rest are skipped.
+// With ../shared/data present it runs on Kent's repertory and Boericke's
+// materia medica, compiled into the user data folder first; otherwise on the
+// demo data.
+#include <corvela.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolButton>
+#include <cstring>
+#include <functional>
+
+#include "case_summary.h"
+#include "model/records/case.h"
+#include "plumbing/documents/child_frame.h"
+#include "plumbing/documents/doc_manager.h"
+#include "plumbing/documents/document.h"
+#include "plumbing/ribbon/ribbon_bar.h"
+#include "plumbing/text/code_page.h"
+#include "plumbing/widgets/scripted_dialog_service.h"
+#include "shell/case_topics.h"
+#include "shell/case_view.h"
+#include "shell/case_view_renderer.h"
+#include "shell/main_frame.h"
+#include "shell/meridane_app.h"
+#include "user_input.h"
+#include "views/command_ids.h"
+#include "views/editors/patient_pad_view.h"
+#include "views/editors/patient_text_view.h"
+#include "views/repertory/repertory_pad_view.h"
+#include "views/repertory/repertory_search_view.h"
+#include "views/repertory/repertory_topic_info.h"
+#include "views/repertory/repertory_view.h"
+#include "workflow_environment.h"
+
+namespace {
+
+using workflow::CMenuChooser;
+
+// The rubric's path from its chapter down, "Mind; Anxiety; night".
+QString PathOf(const CRepertoryView::CTopicInfo* node) {
+    QStringList steps;
+    for (; node != nullptr && node->Parent() != nullptr; node = node->Parent())
+        steps.prepend(plumbing::DecodeCodePage(node->GetTopic()->GetText()));
+    return steps.join(QStringLiteral("; "));
+}
+
+}  // namespace
+
+class ConsultationTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CScriptedDialogService> m_dialogs;
+    std::unique_ptr<CMeridaneApp> m_app;
+    QElapsedTimer m_clock;
+    bool m_stepFailed = false;
+    QString m_casePath;
+    QStringList m_savedAnalysis;
+    QStringList m_savedRanking;
+
+    CMainFrame& Frame() { return *m_app->MainFrame(); }
+    CRibbonBar& Ribbon() { return *Frame().Ribbon(); }
+    CCase& Case() { return *m_app->CurrentCase(); }
+
+    // The program as it starts: its window shown, active, 1280 x 860.
+    void StartProgram() {
+        m_app = std::make_unique<CMeridaneApp>();
+        m_app->CreateMainFrame();
+        Frame().resize(1280, 860);
+        Frame().show();
+        QApplication::setActiveWindow(&Frame());
+        QVERIFY(QTest::qWaitForWindowActive(&Frame()));
+    }
+
+    void Click(int id) {
+        QString why;
+        QVERIFY2(workflow::ClickRibbonCommand(Ribbon(), id, &why), qPrintable(why));
+    }
+
+    // The view of the active window, as the type asked for; null otherwise.
+    template <class View>
+    View* ActiveView() {
+        CDocument* document = m_app->Documents().ActiveDocument();
+        if (document == nullptr) return nullptr;
+        for (CChildFrame* frame : document->Frames())
+            if (auto* view = qobject_cast<View*>(frame->widget())) return view;
+        return nullptr;
+    }
+
+    // Runs `open`, which opens a popup menu, and answers it with `patterns`
+    // (CMenuChooser); the main window is active again afterwards.  Empty
+    // when done, else what went wrong.
+    QString ChooseFromMenu(const QStringList& patterns, const std::function<void()>& open) {
+        CMenuChooser chooser(patterns);
+        open();
+        if (!chooser.Done()) return chooser.Outcome();
+        if (!workflow::ReactivateAfterMenu(&Frame())) return QStringLiteral("the main window stays inactive");
+        return {};
+    }
+
+    // The keyboard focus: the widget the next keys go to.
+    static QWidget* Focus() { return QApplication::focusWidget(); }
+
+    // Replaces line `line` of the focused text pane by `text` from the keyboard.
+    static void RetypeLine(QWidget* pane, int line, const QString& text) {
+        QTest::keyClick(pane, Qt::Key_Home, Qt::ControlModifier);
+        for (int i = 0; i < line; ++i) QTest::keyClick(pane, Qt::Key_Down);
+        QTest::keyClick(pane, Qt::Key_Home);
+        QTest::keyClick(pane, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClicks(pane, text);
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        m_clock.start();
+        std::string why;
+        QVERIFY2(workflow::CompileSharedData(&why), why.c_str());
+        qInfo("data: %s", workflow::UsesSharedData() ? "Kent and Boericke" : "demo");
+        m_casePath = workflow::ScratchPath(QStringLiteral("cases/jane_roe.hom"));
+        m_dialogs = std::make_unique<CScriptedDialogService>();
+        StartProgram();
+    }
+    void cleanupTestCase() {
+        m_app.reset();
+        m_dialogs.reset();
+        qInfo("the consultation took %lld ms", static_cast<long long>(m_clock.elapsed()));
+    }
+    void init() {
+        if (m_stepFailed) QSKIP("an earlier step failed");
+    }
+    void cleanup() {
+        if (QTest::currentTestFailed()) m_stepFailed = true;
+    }
+
+    // New case from the quick-access button; the patient node of the case
+    // view opens the card, whose values are typed line by line.
+    void newCaseAndPatientCard() {
+        Click(ID_FILE_NEW);
+        QVERIFY(m_app->CurrentCase() != nullptr);
+        QCOMPARE(Frame().windowTitle(), QStringLiteral("Meridane Suite [John Doe]"));
+
+        CCaseView* caseView = Frame().CaseView();
+        QVERIFY(caseView != nullptr && caseView->isVisible());
+        const QRect patient = caseView->Renderer().At(0).Box();
+        QTest::mouseClick(caseView, Qt::LeftButton, {}, patient.center());
+        auto* card = ActiveView<CPatientPadView>();
+        QVERIFY2(card != nullptr, "the patient card did not open");
+
+        CPatientTextView* values = card->ValuesPane();
+        QTest::mouseClick(values->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+        QCOMPARE(Focus(), static_cast<QWidget*>(values));
+        RetypeLine(values, 0, QStringLiteral("Jane Roe"));
+        RetypeLine(values, 1, QStringLiteral("1 High Street, Leeds"));
+        RetypeLine(values, 2, QStringLiteral("46"));
+        RetypeLine(values, 3, QStringLiteral("Teacher"));
+        QTest::keyClick(values, Qt::Key_Return);
+
+        const CPatientInfo& written = Case().GetPatientInfo();
+        QCOMPARE(written.m_name, std::string("Jane Roe"));
+        QCOMPARE(written.m_address, std::string("1 High Street, Leeds"));
+        QCOMPARE(written.m_age, std::string("46"));
+        QCOMPARE(written.m_occupation, std::string("Teacher"));
+        QCOMPARE(Frame().windowTitle(), QStringLiteral("Meridane Suite [Jane Roe*]"));
+    }
+
+    // The repertory from the "Repertories" button; "anxiety night" in its
+    // search strip; Tab to the rubric found and Ctrl+Enter, which offers the
+    // "Add to" menu while no symptom has received a rubric.
+    void repertorySearchAndCtrlEnter() {
+        const workflow::DataSet data = workflow::CurrentDataSet();
+        const QString opened =
+            ChooseFromMenu({QLatin1Char('^') + QRegularExpression::escape(data.repertoryEntry) + QLatin1Char('$')},
+                           [this] { Click(ID_OPEN_REPERTORY_LIST); });
+        QVERIFY2(opened.isEmpty(), qPrintable(opened));
+        auto* pad = ActiveView<CRepertoryPadView>();
+        QVERIFY2(pad != nullptr, "the repertory did not open");
+        CRepertoryView& rubrics = pad->RubricView();
+        QVERIFY(rubrics.BoundRepertory() != nullptr);
+        QCOMPARE(std::string(rubrics.BoundRepertory()->GetName()), data.repertoryName);
+
+        CRepertoryEditSearchView& strip = pad->SearchView().Edit();
+        QTest::mouseClick(strip.viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(Focus(), static_cast<QWidget*>(&strip));
+        QTest::keyClicks(Focus(), QStringLiteral("anxiety night"));
+        QTest::keyClick(Focus(), Qt::Key_Return);
+        QVERIFY2(pad->SearchView().Search().Count() > 0, "no rubric found");
+        const CRepertoryView::CTopicInfo* found = rubrics.SelectedNode();
+        QVERIFY(found != nullptr);
+        const QString path = PathOf(found);
+        qInfo("found: %s", qPrintable(path));
+        QVERIFY2(path.contains(QStringLiteral("anxiety"), Qt::CaseInsensitive) &&
+                     path.contains(QStringLiteral("night"), Qt::CaseInsensitive),
+                 qPrintable(path));
+
+        QTest::keyClick(Focus(), Qt::Key_Tab);
+        QCOMPARE(Focus(), static_cast<QWidget*>(&rubrics));
+        const QString added = ChooseFromMenu({QStringLiteral("^Add to: New Unknown Symptom$")}, [] {
+            QTest::keyClick(Focus(), Qt::Key_Return, Qt::ControlModifier);
+        });
+        QVERIFY2(added.isEmpty(), qPrintable(added));
+        CAnalysis* analysis = workflow::FirstAnalysis(Case());
+        QVERIFY2(analysis != nullptr, "no analysis was made");
+        const CSympthom& symptom = analysis->GetFirstSymptom();
+        QCOMPARE(symptom.m_topics.size(), std::size_t(1));
+        QCOMPARE(symptom.m_topics.front().GetItemId(), found->Id());
+        QVERIFY(Frame().statusBar()->currentMessage().startsWith(QStringLiteral("Added to:")));
+        QVERIFY(m_app->IsCaseModified());
+    }
+
+    // Save from the application menu into the file the dialog names.
+    void saveTheCase() {
+        m_savedAnalysis = workflow::DescribeAnalysis(*workflow::FirstAnalysis(Case()));
+        m_savedRanking = workflow::DescribeRanking(*workflow::FirstAnalysis(Case()));
+        QVERIFY(!m_savedRanking.isEmpty());
+        qInfo("saved: %s; first of %lld remedies: %s", qPrintable(m_savedAnalysis.join(QStringLiteral(" / "))),
+              static_cast<long long>(m_savedRanking.size()), qPrintable(m_savedRanking.front()));
+        m_dialogs->QueueSave(m_casePath);
+        const QString saved = ChooseFromMenu({QStringLiteral("^Save$")}, [this] {
+            QTest::mouseClick(Ribbon().ApplicationButton(), Qt::LeftButton);
+        });
+        QVERIFY2(saved.isEmpty(), qPrintable(saved));
+        QVERIFY(QFileInfo(m_casePath).size() > 0);
+        QVERIFY(!m_app->IsCaseModified());
+        QCOMPARE(m_app->CasePath(), m_casePath);
+        QCOMPARE(Frame().windowTitle(), QStringLiteral("Meridane Suite [Jane Roe]"));
+    }
+
+    // The program ends, the engine lets every source go and finds them again;
+    // the program starts anew and opens the file.
+    void reopenWithAFreshEngine() {
+        m_app.reset();
+        CorvelaInstance().CloseAll();
+        StartProgram();
+        m_dialogs->QueueOpen(m_casePath);
+        Click(ID_FILE_OPEN);
+        QCOMPARE(m_app->CasePath(), m_casePath);
+        QCOMPARE(Case().GetPatientInfo().m_name, std::string("Jane Roe"));
+        QCOMPARE(Case().GetPatientInfo().m_occupation, std::string("Teacher"));
+        CAnalysis* analysis = workflow::FirstAnalysis(Case());
+        QVERIFY(analysis != nullptr);
+        QCOMPARE(workflow::DescribeAnalysis(*analysis), m_savedAnalysis);
+        QCOMPARE(workflow::DescribeRanking(*analysis), m_savedRanking);
+    }
+};
+
+int main(int argc, char** argv) {
+    workflow::EnterScratchRun(argv);
+    QApplication application(argc, argv);
+    ConsultationTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "workflow_qtest.moc"
