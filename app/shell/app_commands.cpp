@@ -41,6 +41,9 @@ void CMeridaneApp::BindCommands() {
     c.SetHandler(ID_FILE_OPEN, [this] { ChooseAndOpenCase(); });
     c.SetHandler(ID_CASE_SAVE, [this] { SaveCase(); });
     c.SetHandler(ID_CASE_SAVE_AS, [this] { SaveCaseAs(); });
+    // Close puts the case away (asking first when it was changed); a window
+    // that carries Close out itself is asked before the application.
+    c.SetHandler(ID_CASE_CLOSE, [this] { CloseCase(); });
     // Closing the frame asks about a modified case (its close guard); posted,
     // so that the menu that triggered it has closed.
     c.SetHandler(ID_APP_EXIT, [this] {
@@ -63,8 +66,8 @@ void CMeridaneApp::BindCommands() {
     c.SetHandler(ID_ONLINE_PODCASTS, [this] { OpenWebPage(m_settings.Podcasts()); });
     c.SetHandler(ID_ONLINE_HELP_AND_TOTORIAL, [this] { OpenWebPage(m_settings.HelpCentre()); });
 
-    // Close and the views' own commands have no application handler: they
-    // are enabled while the active window carries them out.  The repertory,
+    // The views' own commands have no application handler: they are enabled
+    // while the active window carries them out.  The repertory,
     // materia medica and search commands are bound by their windows
     // (RegisterDocumentTemplates).
 }

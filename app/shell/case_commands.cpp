@@ -1,4 +1,4 @@
-// The case commands of the application object: New, Open, Save, Save As.
+// The case commands of the application object: New, Open, Close, Save, Save As.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -89,6 +89,12 @@ void CMeridaneApp::ReplaceCase(std::unique_ptr<CCase> replacement, const QString
 bool CMeridaneApp::NewCase() {
     if (!ConfirmDiscard()) return false;
     ReplaceCase(std::make_unique<CCase>(), QString());
+    return true;
+}
+
+bool CMeridaneApp::CloseCase() {
+    if (!ConfirmDiscard()) return false;
+    ReplaceCase(nullptr, QString());
     return true;
 }
 

@@ -1,9 +1,11 @@
 #include "shell/document_templates.h"
 
 #include <memory>
+#include <utility>
 
 #include "plumbing/documents/doc_manager.h"
 #include "plumbing/documents/document.h"
+#include "shell/shell_icons.h"
 #include "views/analysis/analysis_window.h"
 #include "views/document_slots.h"
 #include "views/editors/editor_factories.h"
@@ -32,4 +34,15 @@ void RegisterDocumentTemplates(CWindowHost& host) {
     RegisterMateriaMedicaWindow(host);
     documents.AddTemplate(kPatientInfoSlot, editors::MakePatientInfoTemplate());
     documents.AddTemplate(kPractitionerSlot, editors::MakePractitionerTemplate());
+
+    // Each kind of window carries the icon of the button that opens it.
+    const std::pair<int, ShellIconKind> icons[] = {
+        {kRepertorySlot, ShellIconKind::Repertories}, {kAnalysisSlot, ShellIconKind::Analysis},
+        {kEpisodeSlot, ShellIconKind::Episode},       {kPrescriptionSlot, ShellIconKind::Prescription},
+        {kSearchSlot, ShellIconKind::Search},         {kMateriaMedicaSlot, ShellIconKind::MateriaMedica},
+        {kPatientInfoSlot, ShellIconKind::PatientCard}, {kPractitionerSlot, ShellIconKind::PatientCard},
+    };
+    for (const auto& [slot, kind] : icons) {
+        if (CDocTemplate* docTemplate = documents.Template(slot)) docTemplate->SetFrameIcon(ShellIcon(kind));
+    }
 }

@@ -94,6 +94,7 @@ void CMeridaneApp::UpdateCommandStates() {
     const bool open = m_case != nullptr;
     m_commands->SetEnabled(ID_CASE_SAVE, open && m_modified);
     m_commands->SetEnabled(ID_CASE_SAVE_AS, open);
+    m_commands->SetEnabled(ID_CASE_CLOSE, open);
     for (int id : {ID_ADD_NEW_EPISODE, ID_ADD_NEW_EPISODE_CHECK, ID_ADD_NEW_EPISODE_NOTE,
                    ID_ADD_NEW_EPISODE_PHONE, ID_ADD_NEW_ANALYSIS, ID_ADD_NEW_PRESCRIPTION}) {
         m_commands->SetEnabled(id, open);

@@ -74,6 +74,8 @@ public:
     // the case's item windows, replaces the case by an empty one.  False
     // when it stopped.
     bool NewCase();
+    // Asks like NewCase, closes the case's windows and leaves no case open.
+    bool CloseCase();
     // The open dialog, then OpenCaseFile.
     void ChooseAndOpenCase();
     // Opens the case file `path` (dialog, recent list, command line, drop).

@@ -69,6 +69,7 @@ CChildFrame* CDocManager::MakeFrame(CDocument* document) {
     }
     frame->setWidget(view);
     frame->setWindowTitle(document->Title());
+    if (!document->Template()->FrameIcon().isNull()) frame->setWindowIcon(document->Template()->FrameIcon());
     connect(document, &CDocument::TitleChanged, frame, &QWidget::setWindowTitle);
     connect(frame, &QObject::destroyed, this,
             [this, document, frame] { OnFrameDestroyed(document, frame); });

@@ -3,6 +3,7 @@
 // and gives them to the document manager, which keeps them in numbered slots.
 #pragma once
 
+#include <QIcon>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -32,6 +33,10 @@ public:
     const QString& DocumentName() const { return m_documentName; }
     void SetDocumentName(const QString& name) { m_documentName = name; }
 
+    // The icon in the title bar of this kind's windows (none: the program's).
+    const QIcon& FrameIcon() const { return m_frameIcon; }
+    void SetFrameIcon(const QIcon& icon) { m_frameIcon = icon; }
+
     // The title of a document opened without one: the document name followed
     // by a running number from 1 ("Search1", "Search2"), or "Untitled" without
     // a number when the name is empty.  Override for other rules.
@@ -52,6 +57,7 @@ private:
     DocumentFactory m_makeDocument;
     ViewFactory m_makeView;
     QString m_documentName;
+    QIcon m_frameIcon;
     int m_untitledCount = 0;
     QList<CDocument*> m_documents;
 };

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPixmap>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -170,6 +171,18 @@ private Q_SLOTS:
         named->SetTitle("Search: fear");
         QCOMPARE(named->Frames()[0]->windowTitle(), QStringLiteral("Search: fear"));
         QVERIFY(!m_manager->FindByTitle("Search"));
+    }
+
+    // A template's icon goes on every frame of its kind; without one the
+    // frame keeps what it inherits.
+    void framesCarryTheirTemplatesIcon() {
+        QPixmap red(16, 16);
+        red.fill(Qt::red);
+        m_manager->Template(kSearch)->SetFrameIcon(QIcon(red));
+        CDocument* search = m_manager->OpenNew(kSearch);
+        CDocument* plain = m_manager->OpenNew(kCase);
+        QCOMPARE(search->Frames()[0]->windowIcon().pixmap(16).toImage().pixel(8, 8), QColor(Qt::red).rgb());
+        QVERIFY(plain->Frames()[0]->windowIcon().cacheKey() != search->Frames()[0]->windowIcon().cacheKey());
     }
 
     void closeAllClosesOnlyTheGivenTemplates() {

@@ -123,6 +123,25 @@ private Q_SLOTS:
         QVERIFY(m_app->IsCaseModified());
     }
 
+    // Close asks like New, and leaves no case: the case commands go grey.
+    void closeAsksAndLeavesNoCase() {
+        QVERIFY(!m_app->Commands().IsEnabled(ID_CASE_CLOSE));
+        ModifiedCase();
+        QVERIFY(m_app->Commands().IsEnabled(ID_CASE_CLOSE));
+        m_dialogs->QueueAnswer(Answer::Cancel);
+        m_app->Commands().Run(ID_CASE_CLOSE);
+        QVERIFY(m_app->CurrentCase() != nullptr);
+        QVERIFY(m_app->IsCaseModified());
+        m_dialogs->QueueAnswer(Answer::No);
+        m_app->Commands().Run(ID_CASE_CLOSE);
+        QVERIFY(m_app->CurrentCase() == nullptr);
+        QVERIFY(!m_app->IsCaseModified());
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Meridane Suite"));
+        for (int id : {ID_CASE_CLOSE, ID_CASE_SAVE, ID_CASE_SAVE_AS, ID_ADD_NEW_ANALYSIS})
+            QVERIFY(!m_app->Commands().IsEnabled(id));
+        QCOMPARE(CountRequests("yesnocancel"), 2);
+    }
+
     void openUsesTheCaseFilterAndAddsTheRecentFile() {
         QVERIFY(m_app->NewCase());
         const QString path = SampleFile("opened.hom");
@@ -338,8 +357,8 @@ private Q_SLOTS:
         QCOMPARE(Frame()->windowTitle(), QStringLiteral("Meridane Suite [John Doe*]"));
     }
 
-    // The references open their windows; Close and the views' commands wait
-    // for a window that carries them out.
+    // The references open their windows; the views' commands wait for a
+    // window that carries them out, Close for a case.
     void commandsOfTheWindowsAreBound() {
         for (int id : {ID_OPEN_REPERTORY_ORRESTAD, ID_OPEN_REPERTORY_HALDEN, ID_OPEN_MATERIA_MEDICA,
                        ID_SEARCH}) {
