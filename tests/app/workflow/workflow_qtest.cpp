@@ -176,7 +176,8 @@ private Q_SLOTS:
 
     // The repertory from the "Repertories" button; "anxiety night" in its
     // search strip; Tab to the rubric found and Ctrl+Enter, which offers the
-    // "Add to" menu while no symptom has received a rubric.
+    // "Add to" menu while no symptom has received a rubric; then F3 and
+    // Ctrl+Enter again, which adds the next hit to the same symptom.
     void repertorySearchAndCtrlEnter() {
         const workflow::DataSet data = workflow::CurrentDataSet();
         const QString opened =
@@ -216,6 +217,18 @@ private Q_SLOTS:
         QCOMPARE(symptom.m_topics.front().GetItemId(), found->Id());
         QVERIFY(Frame().statusBar()->currentMessage().startsWith(QStringLiteral("Added to:")));
         QVERIFY(m_app->IsCaseModified());
+
+        // F3 goes on to the next hit; Ctrl+Enter now adds it to the same
+        // symptom without a menu.
+        QTest::keyClick(Focus(), Qt::Key_F3);
+        const CRepertoryView::CTopicInfo* next = rubrics.SelectedNode();
+        QVERIFY(next != nullptr && next != found);
+        qInfo("next: %s", qPrintable(PathOf(next)));
+        QTest::keyClick(Focus(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(symptom.m_topics.size(), std::size_t(2));
+        QCOMPARE(symptom.m_topics.back().GetItemId(), next->Id());
+        QCOMPARE(Frame().statusBar()->currentMessage(),
+                 QStringLiteral("Added to: ") + plumbing::DecodeCodePage(symptom.m_name));
     }
 
     // Save from the application menu into the file the dialog names.
