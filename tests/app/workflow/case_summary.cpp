@@ -2,6 +2,9 @@
 
 #include <corvela.h>
 
+#include <QFile>
+#include <QRegularExpression>
+
 #include "analysis/ranking.h"
 #include "model/records/analysis.h"
 #include "model/records/case.h"
@@ -59,6 +62,16 @@ QStringList DescribeRanking(const CAnalysis& analysis) {
 CAnalysis* FirstAnalysis(CCase& theCase) {
     const std::vector<CAnalysis*> analyses = theCase.GetAnalyses();
     return analyses.empty() ? nullptr : analyses.front();
+}
+
+int PdfPageCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return 0;
+    const QString text = QString::fromLatin1(file.readAll());
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    int count = 0;
+    for (auto match = page.globalMatch(text); match.hasNext(); match.next()) ++count;
+    return count;
 }
 
 }  // namespace workflow

@@ -1,6 +1,6 @@
-// The consultation test's record of what an analysis holds and how it ranks,
-// so that the analysis found again after reopening the case can be compared
-// with the one saved, line by line.
+// The consultation test's record of what an analysis holds, how it ranks and
+// what its exported chart is, so that what is found after reopening the case
+// can be compared with what was saved, line by line.
 #pragma once
 
 #include <QStringList>
@@ -20,7 +20,11 @@ QStringList DescribeAnalysis(const CAnalysis& analysis);
 // remedy, best first.
 QStringList DescribeRanking(const CAnalysis& analysis);
 
-// The case's analyses, in case order (null when it has none).
+// The first analysis of the case (null when it has none).
 CAnalysis* FirstAnalysis(CCase& theCase);
+
+// The pages of the PDF file at `path` (its "/Type /Page" objects); 0 when it
+// cannot be read.
+int PdfPageCount(const QString& path);
 
 }  // namespace workflow

@@ -98,6 +98,19 @@ private:
         return nullptr;
     }
 
+    // Clicks the node of `item` in the case view (null: the patient card).
+    void ClickCaseNode(const COneItem* item) {
+        CCaseView* caseView = Frame().CaseView();
+        QVERIFY(caseView != nullptr && caseView->isVisible());
+        const CCaseViewRenderer& nodes = caseView->Renderer();
+        for (int i = 0; i < nodes.Count(); ++i) {
+            if (nodes.At(i).Item() != item) continue;
+            QTest::mouseClick(caseView, Qt::LeftButton, {}, nodes.At(i).Box().center());
+            return;
+        }
+        QFAIL("the case view has no such node");
+    }
+
     // Runs `open`, which opens a popup menu, and answers it with `patterns`
     // (CMenuChooser); the main window is active again afterwards.  Empty
     // when done, else what went wrong.
@@ -150,10 +163,7 @@ private Q_SLOTS:
         QVERIFY(m_app->CurrentCase() != nullptr);
         QCOMPARE(Frame().windowTitle(), QStringLiteral("Meridane Suite [John Doe]"));
 
-        CCaseView* caseView = Frame().CaseView();
-        QVERIFY(caseView != nullptr && caseView->isVisible());
-        const QRect patient = caseView->Renderer().At(0).Box();
-        QTest::mouseClick(caseView, Qt::LeftButton, {}, patient.center());
+        ClickCaseNode(nullptr);
         auto* card = ActiveView<CPatientPadView>();
         QVERIFY2(card != nullptr, "the patient card did not open");
 
