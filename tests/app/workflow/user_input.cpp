@@ -1,7 +1,9 @@
 #include "user_input.h"
 
 #include <QAction>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTabBar>
@@ -63,6 +65,27 @@ bool ClickRibbonCommand(CRibbonBar& ribbon, int id, QString* why) {
         return false;
     }
     QTest::mouseClick(found, Qt::LeftButton);
+    return true;
+}
+
+bool ChooseInComboBox(QComboBox& box, const QString& text, QString* why) {
+    const int index = box.findText(text);
+    if (index < 0) {
+        *why = QStringLiteral("no entry \"%1\" in the list").arg(text);
+        return false;
+    }
+    QTest::mouseClick(&box, Qt::LeftButton);
+    QAbstractItemView* list = box.view();
+    if (!QTest::qWaitFor([list] { return list->isVisible(); }, kMenuWaitMs)) {
+        *why = QStringLiteral("the list did not open");
+        return false;
+    }
+    const QRect entry = list->visualRect(list->model()->index(index, box.modelColumn()));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+    if (!QTest::qWaitFor([list] { return !list->isVisible(); }, kMenuWaitMs)) {
+        *why = QStringLiteral("the list stayed open");
+        return false;
+    }
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 class CRibbonBar;
+class QComboBox;
 class QMenu;
 class QWidget;
 
@@ -23,6 +24,11 @@ namespace workflow {
 // disabled.  A button with a menu opens it; answer it with a CMenuChooser
 // made before the click.
 bool ClickRibbonCommand(CRibbonBar& ribbon, int id, QString* why);
+
+// Opens the drop-down list of `box` with a click and clicks the entry whose
+// text is `text`.  False (with `why`) when the list does not open or has no
+// such entry.
+bool ChooseInComboBox(QComboBox& box, const QString& text, QString* why);
 
 // Right-clicks `viewport` at `point` as the window system does: the button
 // goes down, the context menu event follows, the button goes up.
