@@ -7,6 +7,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "materia_compiler.h"
+#include "materia_source.h"
 #include "repertory_compiler.h"
 #include "source_file.h"
 
@@ -86,6 +88,26 @@ bool ReadBenchArguments(int argc, char** argv, std::string* dataset, std::vector
             continue;
         }
         args->push_back(argv[i]);
+    }
+    return true;
+}
+
+bool CompileMateriaMedicaInto(const std::string& programDir, const std::string& sourcePath,
+                              const std::string& name, std::string* why) {
+    std::string text;
+    if (!corvela_sources::ReadWholeFile(sourcePath, &text, why)) return false;
+    corvela_sources::MateriaMedicaSource source;
+    corvela_sources::SourceError error;
+    if (!corvela_sources::ParseMateriaMedicaSource(text, sourcePath, &source, &error)) {
+        *why = error.ToString();
+        return false;
+    }
+    const std::string output = programDir + "/" + name;
+    const corvela_sources::CompileResult result =
+        corvela_sources::CompileMateriaMedica(source, CorvelaInstance(), output.c_str());
+    if (!result.saved) {
+        *why = "cannot compile " + sourcePath + ": " + result.error;
+        return false;
     }
     return true;
 }

@@ -33,3 +33,9 @@ void RemoveDataSet(const BenchDataSet& set);
 // program then ends); --dataset=NAME chooses one (else *dataset keeps the
 // caller's default).  Every other argument goes to args, for Google Benchmark.
 bool ReadBenchArguments(int argc, char** argv, std::string* dataset, std::vector<char*>* args);
+
+// Compiles the materia medica source at `sourcePath` into `name` (and its
+// .idx) inside `programDir` against the engine's catalogue; call before the
+// engine first looks for its sources.  False (with the reason) on failure.
+bool CompileMateriaMedicaInto(const std::string& programDir, const std::string& sourcePath,
+                              const std::string& name, std::string* why);

@@ -12,6 +12,7 @@
 #include "shell/meridane_app.h"
 #include "views/repertory/repertory_screenshots.h"
 #include "views/screenshot_session.h"
+#include "views/search/search_screenshots.h"
 
 namespace {
 
@@ -39,6 +40,8 @@ constexpr Scene kScenes[] = {
     {"demo", TakeCaseScenes},
     {"demo", TakeRepertoryScreenshots},
     {"real", TakeRepertoryKentScreenshots},
+    {"demo", TakeSearchScreenshots},
+    {"real", TakeSearchMateriaMedicaScreenshots},
 };
 
 void TakePictures(const CScreenshotOptions& options) {

@@ -17,6 +17,7 @@
 #include "corvela/remedy.h"
 #include "corvela/repertory.h"
 #include "corvela/search.h"
+#include "corvela/text_case.h"
 #include "corvela/user_materia_medica.h"
 
 class Corvela {

@@ -1,5 +1,7 @@
 #include "model/records/practitioner.h"
 
+#include <unistd.h>
+
 #include "model/core/atomic_file.h"
 #include "model/core/code_page.h"
 #include "model/core/program_paths.h"
@@ -18,14 +20,28 @@ struct CPractitioner::Layout : ClassLayout<CPractitioner> {
 };
 MERIDANE_DEFINE_LAYOUT_ACCESSOR(CPractitioner);
 
+namespace {
+
+constexpr const char* kFileName = "practitioner.txt";
+
+std::string InProgramDirectory() { return JoinPath(ProgramDirectory(), kFileName); }
+
+}  // namespace
+
 std::string CPractitioner::FilePath() {
-    return JoinPath(ProgramDirectory(), "practitioner.txt");
+    if (::access(ProgramDirectory().c_str(), W_OK) == 0) return InProgramDirectory();
+    const std::string folder = UserConfigDirectory();
+    return folder.empty() ? InProgramDirectory() : JoinPath(folder, kFileName);
 }
 
 CPractitioner::CPractitioner() {
+    // Until the practitioner has a copy of their own, the program
+    // directory's file gives the starting values.
+    std::string path = FilePath();
+    if (::access(path.c_str(), F_OK) != 0) path = InProgramDirectory();
     // The file is parsed whole before any member is touched; should the load
     // stop later, the record still starts from "none".
-    if (LoadObject(nullptr, nullptr, FilePath(), *this) != 0) {
+    if (LoadObject(nullptr, nullptr, path, *this) != 0) {
         m_name = m_title = m_address = m_phone = m_other = "none";
     }
 }
@@ -38,6 +54,7 @@ CPractitioner::~CPractitioner() {
         // Closing a case destroys one practitioner per item; most of them
         // would write the same text again.
         if (ReadWholeFile(path, current) && current == text) return;
+        if (path != InProgramDirectory()) MakeDirectories(UserConfigDirectory());
         WriteFileAtomically(path, text);
     } catch (...) {
         // Not being able to keep the defaults loses nothing of the case.

@@ -2,7 +2,9 @@
 // details follow the practitioner from item to item and from run to run
 // through practitioner.txt in the program directory: every record reads its
 // initial values from the file when it is made and writes its values back
-// when it is destroyed, so the file holds the record destroyed last.
+// when it is destroyed, so the file holds the record destroyed last.  An
+// installed program's directory is read-only: then the file lives in the
+// user configuration folder, started from the program directory's copy.
 #pragma once
 
 #include <string>
@@ -31,8 +33,10 @@ public:
     // already holds exactly this text).  A failure is ignored.
     ~CPractitioner();
 
-    // practitioner.txt in the program directory ($MERIDANE_HOME or the
-    // executable's folder).
+    // Where the record is written: practitioner.txt in the program directory
+    // ($MERIDANE_HOME or the executable's folder) while it is writable, else
+    // in the user configuration folder.  A record is read from there too,
+    // or from the program directory while that file does not exist yet.
     static std::string FilePath();
 
     std::string m_name = "none";

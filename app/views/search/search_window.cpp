@@ -1,10 +1,12 @@
 #include "views/search/search_window.h"
 
+#include "plumbing/documents/child_frame.h"
 #include "plumbing/documents/doc_manager.h"
 #include "plumbing/ribbon/command_registry.h"
 #include "views/command_ids.h"
 #include "views/document_slots.h"
-#include "views/placeholder_view.h"
+#include "views/search/search_doc.h"
+#include "views/search/search_view.h"
 #include "views/window_host.h"
 
 namespace {
@@ -13,8 +15,11 @@ constexpr const char* kSearchTitle = "Search";
 }  // namespace
 
 void RegisterSearchWindow(CWindowHost& host) {
-    host.Documents().AddTemplate(kSearchSlot,
-                                 views::MakePlaceholderTemplate("CSearchMultiDocTemplate"));
+    host.Documents().AddTemplate(
+        kSearchSlot,
+        std::make_unique<CDocTemplate>(
+            QStringLiteral("CSearchMultiDocTemplate"), [] { return new CSearchDoc; },
+            [](CDocument&, CChildFrame& frame) -> QWidget* { return new CSearchView(&frame); }));
     host.Commands().SetHandler(ID_SEARCH, [] { OpenSearchWindow(); });
 }
 

@@ -99,22 +99,36 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"Unterminated", "Practitioner\n{\n    Name \"Dr. X\"\n", "none", "none"}),
     [](const auto& param) { return std::string(param.param.label); });
 
+// Run without privileges: the practitioner of an installed program keeps
+// their details in the user configuration folder, starting from the
+// program directory's file.
 int WriteInReadOnlyFolder(const std::string& folder) {
     ::setenv("MERIDANE_HOME", folder.c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (folder + "-config").c_str(), 1);
     {
         CPractitioner p;
-        p.m_name = "Dr. Lost";
+        if (p.m_name != "Dr. Kept") return 2;
+        p.m_name = "Dr. Moved";
     }
-    return ReadFile(folder + "/practitioner.txt").find("Dr. Lost") == std::string::npos ? 0 : 1;
+    if (CPractitioner().m_name != "Dr. Moved") return 3;
+    return ReadFile(folder + "-config/meridane/practitioner.txt").find("Dr. Moved") == std::string::npos;
 }
 
-TEST_F(Practitioner, ReadOnlyFolderIsSilentlyNotUpdated) {
+TEST_F(Practitioner, ReadOnlyFolderLeavesTheFileToTheUsersConfiguration) {
     const std::string folder = HomePath("locked");
     ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir((folder + "-config").c_str(), 0777), 0);
+    ::chmod((folder + "-config").c_str(), 0777);  // whatever the umask left
     WriteFile(folder + "/practitioner.txt", "Practitioner\n{\n    Name \"Dr. Kept\"\n}\n");
     ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    // The child must reach the folders through the home (made private).
+    struct stat home {};
+    ::stat(records_test::Home().c_str(), &home);
+    ::chmod(records_test::Home().c_str(), 0755);
     const int code = records_test::InUnprivilegedChild(&WriteInReadOnlyFolder, folder);
+    ::chmod(records_test::Home().c_str(), home.st_mode & 07777);
     ::chmod(folder.c_str(), 0755);
+    std::filesystem::remove_all(folder + "-config");
     if (code == 4) GTEST_SKIP() << "cannot drop root privileges here";
     EXPECT_EQ(code, 0);
     EXPECT_EQ(ReadFile(folder + "/practitioner.txt"),
