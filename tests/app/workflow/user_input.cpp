@@ -80,8 +80,14 @@ bool ChooseInComboBox(QComboBox& box, const QString& text, QString* why) {
         *why = QStringLiteral("the list did not open");
         return false;
     }
-    const QRect entry = list->visualRect(list->model()->index(index, box.modelColumn()));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+    // The list ignores a release just after it opened (so that the click
+    // that opened it chooses nothing): the mouse points at the entry, which
+    // becomes the current one, and Enter chooses it.
+    const QModelIndex wanted = list->model()->index(index, box.modelColumn());
+    QTest::mouseMove(list->viewport(), list->visualRect(wanted).center());
+    for (int step = 0; step < box.count() && list->currentIndex() != wanted; ++step)
+        QTest::keyClick(list, list->currentIndex().row() < index ? Qt::Key_Down : Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
     if (!QTest::qWaitFor([list] { return !list->isVisible(); }, kMenuWaitMs)) {
         *why = QStringLiteral("the list stayed open");
         return false;

@@ -25,8 +25,8 @@ namespace workflow {
 // made before the click.
 bool ClickRibbonCommand(CRibbonBar& ribbon, int id, QString* why);
 
-// Opens the drop-down list of `box` with a click and clicks the entry whose
-// text is `text`.  False (with `why`) when the list does not open or has no
+// Opens the drop-down list of `box` with a click, points at the entry whose
+// text is `text` and presses Enter.  False (with `why`) when the list does not open or has no
 // such entry.
 bool ChooseInComboBox(QComboBox& box, const QString& text, QString* why);
 

@@ -9,14 +9,17 @@
 #include <corvela.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTest>
 #include <QTextBlock>
 #include <QToolButton>
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -40,7 +43,11 @@
 #include "views/repertory/repertory_pad_view.h"
 #include "views/repertory/repertory_search_view.h"
 #include "views/repertory/repertory_topic_info.h"
+#include "views/query/query_box.h"
 #include "views/repertory/repertory_view.h"
+#include "views/search/search_result_renderer.h"
+#include "views/search/search_result_view.h"
+#include "views/search/search_view.h"
 #include "workflow_environment.h"
 
 namespace {
@@ -109,6 +116,17 @@ private:
             return;
         }
         QFAIL("the case view has no such node");
+    }
+
+    // Double-clicks the title bar of the active window: it fills the area.
+    void MaximizeActiveWindow() {
+        QMdiSubWindow* window = Frame().MdiArea()->activeSubWindow();
+        QVERIFY(window != nullptr);
+        const int titleHeight = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+        const QPoint title(window->width() / 2, titleHeight / 2);
+        QTest::mouseMove(window, title);
+        QTest::mouseDClick(window, Qt::LeftButton, {}, title);
+        QVERIFY(window->isMaximized());
     }
 
     // Runs `open`, which opens a popup menu, and answers it with `patterns`
@@ -239,6 +257,58 @@ private Q_SLOTS:
         QCOMPARE(symptom.m_topics.back().GetItemId(), next->Id());
         QCOMPARE(Frame().statusBar()->currentMessage(),
                  QStringLiteral("Added to: ") + plumbing::DecodeCodePage(symptom.m_name));
+    }
+
+    // The search window from the ribbon; the repertory chosen in "Search
+    // in:", "fear -death @acon" typed into the query box and Enter; the
+    // first hit's rubric right-clicked into a new symptom of the analysis.
+    void searchWindow() {
+        Click(ID_SEARCH);
+        auto* search = ActiveView<CSearchView>();
+        QVERIFY2(search != nullptr, "the search window did not open");
+        // The window comes up in what room the others leave: a double click
+        // on its title bar gives it the whole area, and the windows after it.
+        MaximizeActiveWindow();
+        QString why;
+        QVERIFY2(workflow::ChooseInComboBox(search->Selector(),
+                                            QStringLiteral("Repertory: ") + workflow::CurrentDataSet().repertoryEntry,
+                                            &why),
+                 qPrintable(why));
+        QVERIFY(workflow::ReactivateAfterMenu(&Frame()));
+
+        CQueryBox& query = search->QueryBox();
+        QTest::mouseClick(query.viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(Focus(), static_cast<QWidget*>(&query));
+        QTest::keyClicks(Focus(), QStringLiteral("fear -death @acon"));
+        QTest::keyClick(Focus(), Qt::Key_Return);
+        CSearchResultView& page = search->ActivePage();
+        QVERIFY2(page.Results().HitCount() > 0, "nothing found");
+        qInfo("search: %s", qPrintable(search->HitCountText()));
+
+        // The hit's own step of hit 0: the last step of its path.
+        using Kind = CSearchResultRenderer::Kind;
+        CSearchResultRenderer& hits = page.Renderer();
+        QTRY_VERIFY(hits.Find(Kind::kTopic, 0) != kNoDrawnItem);
+        DrawnItemId step = hits.Find(Kind::kTopic, 0);
+        while (step != kNoDrawnItem && hits.Item(step).level != CSearchResultRenderer::kLevelHit)
+            step = hits.Find(Kind::kTopic, 0, step + 1);
+        QVERIFY(step != kNoDrawnItem);
+        const QPoint at = page.ToViewport(hits.ItemBox(step)).center();
+        const QString added = ChooseFromMenu({QStringLiteral("\\] Analysis$"), QStringLiteral("^Add to a new sympthom$")},
+                                             [&page, at] { workflow::RightClick(page.viewport(), at); });
+        QVERIFY2(added.isEmpty(), qPrintable(added));
+
+        CAnalysis* analysis = workflow::FirstAnalysis(Case());
+        QCOMPARE(analysis->GetSymptomCount(), 2);
+        const CSympthom* fresh = analysis->GetFirstSymptom().GetNext();
+        QCOMPARE(fresh->m_topics.size(), std::size_t(1));
+        const CSympthom::CTopic& rubric = fresh->m_topics.front();
+        const QString path = plumbing::DecodeCodePage(rubric.m_pathText);
+        qInfo("hit: %s", qPrintable(path));
+        QVERIFY2(path.contains(QStringLiteral("fear"), Qt::CaseInsensitive), qPrintable(path));
+        QVERIFY2(!path.contains(QStringLiteral("death"), Qt::CaseInsensitive), qPrintable(path));
+        QVERIFY(std::any_of(rubric.m_remedies.begin(), rubric.m_remedies.end(),
+                            [](const CSympthom::CTopic::CRemedyInfo& remedy) { return remedy.m_shortName == "acon"; }));
     }
 
     // Save from the application menu into the file the dialog names.
