@@ -41,7 +41,7 @@ QStringList DescribeAnalysis(const CAnalysis& analysis) {
             } else {
                 lines << QStringLiteral("passage %1/%2 type %3 %4")
                              .arg(SourceText(topic.m_sourceId))
-                             .arg(topic.m_topicId)
+                             .arg(ItemNumber(topic.GetItemId()))
                              .arg(topic.m_dataType)
                              .arg(Text(topic.m_text).left(60));
             }
@@ -64,14 +64,17 @@ CAnalysis* FirstAnalysis(CCase& theCase) {
     return analyses.empty() ? nullptr : analyses.front();
 }
 
-int PdfPageCount(const QString& path) {
+QStringList PdfPageBoxes(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return 0;
+    if (!file.open(QIODevice::ReadOnly)) return {};
     const QString text = QString::fromLatin1(file.readAll());
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
-    int count = 0;
-    for (auto match = page.globalMatch(text); match.hasNext(); match.next()) ++count;
-    return count;
+    // Every page object: its type, then its media box within the object.
+    static const QRegularExpression page(
+        QStringLiteral("/Type\\s*/Page(?![a-zA-Z])[^>]*?/MediaBox\\s*\\[([^\\]]*)\\]"));
+    QStringList boxes;
+    for (auto match = page.globalMatch(text); match.hasNext();)
+        boxes << match.next().captured(1).simplified();
+    return boxes;
 }
 
 }  // namespace workflow

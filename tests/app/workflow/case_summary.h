@@ -23,8 +23,8 @@ QStringList DescribeRanking(const CAnalysis& analysis);
 // The first analysis of the case (null when it has none).
 CAnalysis* FirstAnalysis(CCase& theCase);
 
-// The pages of the PDF file at `path` (its "/Type /Page" objects); 0 when it
-// cannot be read.
-int PdfPageCount(const QString& path);
+// The media box of every page of the PDF file at `path` ("0 0 595 842"), in
+// file order; empty when it cannot be read.
+QStringList PdfPageBoxes(const QString& path);
 
 }  // namespace workflow
