@@ -29,7 +29,9 @@ QStringList DescribeAnalysis(const CAnalysis& analysis) {
     QStringList lines;
     for (const CSympthom* symptom = &analysis.GetFirstSymptom(); symptom != nullptr;
          symptom = symptom->GetNext()) {
-        lines << QStringLiteral("symptom %1 weight %2").arg(Text(symptom->m_name)).arg(symptom->m_weight);
+        lines << QStringLiteral("symptom %1 weight %2")
+                     .arg(Text(symptom->m_name))
+                     .arg(symptom->m_weight);
         for (const CSympthom::CTopic& topic : symptom->m_topics) {
             if (topic.m_dataType == CSympthom::kRubricTopic) {
                 lines << QStringLiteral("rubric %1/%2 hidden %3 %4: %5 remedies")
@@ -55,7 +57,10 @@ QStringList DescribeRanking(const CAnalysis& analysis) {
     Calculate(&analysis, ranked);
     QStringList lines;
     for (const CItems& item : ranked)
-        lines << QStringLiteral("%1 weight %2 count %3").arg(Text(item.m_name)).arg(item.m_weight).arg(item.m_count);
+        lines << QStringLiteral("%1 weight %2 count %3")
+                     .arg(Text(item.m_name))
+                     .arg(item.m_weight)
+                     .arg(item.m_count);
     return lines;
 }
 

@@ -1,7 +1,7 @@
 #include "user_input.h"
 
-#include <QAction>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>

@@ -5,9 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
-
 #include <QDir>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
@@ -70,10 +69,11 @@ void WriteUserSettings(const fs::path& config) {
     fs::create_directories(config / "meridane");
     std::FILE* file = std::fopen((config / "meridane" / "meridane.ini").c_str(), "wb");
     if (file == nullptr) Fail("cannot write the user's meridane.ini");
-    std::fputs("[Sources]\r\n"
-               "RepertoryHalden=480F689C-90DE-450E-8425-D6EBC094EEC0\r\n"
-               "DefMateriaMedica=B73C7BEC-DFF1-44F4-B7AC-5C784D4D8AAB\r\n",
-               file);
+    std::fputs(
+        "[Sources]\r\n"
+        "RepertoryHalden=480F689C-90DE-450E-8425-D6EBC094EEC0\r\n"
+        "DefMateriaMedica=B73C7BEC-DFF1-44F4-B7AC-5C784D4D8AAB\r\n",
+        file);
     std::fclose(file);
 }
 

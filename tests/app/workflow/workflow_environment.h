@@ -39,7 +39,7 @@ QString ScratchPath(const QString& name);
 
 // The data set's names, as the windows show them.
 struct DataSet {
-    QString repertoryEntry;   // the repertory's entry in the "Repertories" menu
+    QString repertoryEntry;     // the repertory's entry in the "Repertories" menu
     std::string repertoryName;  // its source name ("REP_KENT")
 };
 DataSet CurrentDataSet();

@@ -40,10 +40,10 @@
 #include "views/command_ids.h"
 #include "views/editors/patient_pad_view.h"
 #include "views/editors/patient_text_view.h"
+#include "views/query/query_box.h"
 #include "views/repertory/repertory_pad_view.h"
 #include "views/repertory/repertory_search_view.h"
 #include "views/repertory/repertory_topic_info.h"
-#include "views/query/query_box.h"
 #include "views/repertory/repertory_view.h"
 #include "views/search/search_result_renderer.h"
 #include "views/search/search_result_view.h"
@@ -122,7 +122,8 @@ private:
     void MaximizeActiveWindow() {
         QMdiSubWindow* window = Frame().MdiArea()->activeSubWindow();
         QVERIFY(window != nullptr);
-        const int titleHeight = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+        const int titleHeight =
+            window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
         const QPoint title(window->width() / 2, titleHeight / 2);
         QTest::mouseMove(window, title);
         QTest::mouseDClick(window, Qt::LeftButton, {}, title);
@@ -136,7 +137,8 @@ private:
         CMenuChooser chooser(patterns);
         open();
         if (!chooser.Done()) return chooser.Outcome();
-        if (!workflow::ReactivateAfterMenu(&Frame())) return QStringLiteral("the main window stays inactive");
+        if (!workflow::ReactivateAfterMenu(&Frame()))
+            return QStringLiteral("the main window stays inactive");
         return {};
     }
 
@@ -208,9 +210,9 @@ private Q_SLOTS:
     // Ctrl+Enter again, which adds the next hit to the same symptom.
     void repertorySearchAndCtrlEnter() {
         const workflow::DataSet data = workflow::CurrentDataSet();
-        const QString opened =
-            ChooseFromMenu({QLatin1Char('^') + QRegularExpression::escape(data.repertoryEntry) + QLatin1Char('$')},
-                           [this] { Click(ID_OPEN_REPERTORY_LIST); });
+        const QString opened = ChooseFromMenu(
+            {QLatin1Char('^') + QRegularExpression::escape(data.repertoryEntry) + QLatin1Char('$')},
+            [this] { Click(ID_OPEN_REPERTORY_LIST); });
         QVERIFY2(opened.isEmpty(), qPrintable(opened));
         auto* pad = ActiveView<CRepertoryPadView>();
         QVERIFY2(pad != nullptr, "the repertory did not open");
@@ -270,10 +272,11 @@ private Q_SLOTS:
         // on its title bar gives it the whole area, and the windows after it.
         MaximizeActiveWindow();
         QString why;
-        QVERIFY2(workflow::ChooseInComboBox(search->Selector(),
-                                            QStringLiteral("Repertory: ") + workflow::CurrentDataSet().repertoryEntry,
-                                            &why),
-                 qPrintable(why));
+        QVERIFY2(
+            workflow::ChooseInComboBox(
+                search->Selector(),
+                QStringLiteral("Repertory: ") + workflow::CurrentDataSet().repertoryEntry, &why),
+            qPrintable(why));
         QVERIFY(workflow::ReactivateAfterMenu(&Frame()));
 
         CQueryBox& query = search->QueryBox();
@@ -294,8 +297,9 @@ private Q_SLOTS:
             step = hits.Find(Kind::kTopic, 0, step + 1);
         QVERIFY(step != kNoDrawnItem);
         const QPoint at = page.ToViewport(hits.ItemBox(step)).center();
-        const QString added = ChooseFromMenu({QStringLiteral("\\] Analysis$"), QStringLiteral("^Add to a new sympthom$")},
-                                             [&page, at] { workflow::RightClick(page.viewport(), at); });
+        const QString added = ChooseFromMenu(
+            {QStringLiteral("\\] Analysis$"), QStringLiteral("^Add to a new sympthom$")},
+            [&page, at] { workflow::RightClick(page.viewport(), at); });
         QVERIFY2(added.isEmpty(), qPrintable(added));
 
         CAnalysis* analysis = workflow::FirstAnalysis(Case());
@@ -308,7 +312,9 @@ private Q_SLOTS:
         QVERIFY2(path.contains(QStringLiteral("fear"), Qt::CaseInsensitive), qPrintable(path));
         QVERIFY2(!path.contains(QStringLiteral("death"), Qt::CaseInsensitive), qPrintable(path));
         QVERIFY(std::any_of(rubric.m_remedies.begin(), rubric.m_remedies.end(),
-                            [](const CSympthom::CTopic::CRemedyInfo& remedy) { return remedy.m_shortName == "acon"; }));
+                            [](const CSympthom::CTopic::CRemedyInfo& remedy) {
+                                return remedy.m_shortName == "acon";
+                            }));
     }
 
     // Save from the application menu into the file the dialog names.
@@ -316,7 +322,8 @@ private Q_SLOTS:
         m_savedAnalysis = workflow::DescribeAnalysis(*workflow::FirstAnalysis(Case()));
         m_savedRanking = workflow::DescribeRanking(*workflow::FirstAnalysis(Case()));
         QVERIFY(!m_savedRanking.isEmpty());
-        qInfo("saved: %s; first of %lld remedies: %s", qPrintable(m_savedAnalysis.join(QStringLiteral(" / "))),
+        qInfo("saved: %s; first of %lld remedies: %s",
+              qPrintable(m_savedAnalysis.join(QStringLiteral(" / "))),
               static_cast<long long>(m_savedRanking.size()), qPrintable(m_savedRanking.front()));
         m_dialogs->QueueSave(m_casePath);
         const QString saved = ChooseFromMenu({QStringLiteral("^Save$")}, [this] {
