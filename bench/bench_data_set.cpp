@@ -7,10 +7,10 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/files/atomic_file.h"
 #include "materia_compiler.h"
 #include "materia_source.h"
 #include "repertory_compiler.h"
-#include "source_file.h"
 
 namespace fs = std::filesystem;
 
@@ -50,7 +50,7 @@ bool PrepareDataSet(BenchDataSet* set, std::string* why) {
         return false;
     }
     fs::copy_file(set->cataloguePath, set->programDir + "/remedy_synonyms.txt");
-    if (!corvela_sources::ReadWholeFile(set->sourcePath, &set->sourceText, why)) return false;
+    if (!base::ReadWholeFile(set->sourcePath, &set->sourceText, why)) return false;
     corvela_sources::SourceError error;
     if (!corvela_sources::ParseRepertorySource(set->sourceText, set->sourcePath, &set->parsed,
                                                &error)) {
@@ -95,7 +95,7 @@ bool ReadBenchArguments(int argc, char** argv, std::string* dataset, std::vector
 bool CompileMateriaMedicaInto(const std::string& programDir, const std::string& sourcePath,
                               const std::string& name, std::string* why) {
     std::string text;
-    if (!corvela_sources::ReadWholeFile(sourcePath, &text, why)) return false;
+    if (!base::ReadWholeFile(sourcePath, &text, why)) return false;
     corvela_sources::MateriaMedicaSource source;
     corvela_sources::SourceError error;
     if (!corvela_sources::ParseMateriaMedicaSource(text, sourcePath, &source, &error)) {

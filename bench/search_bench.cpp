@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "base/files/atomic_file.h"
 #include "bench_data_set.h"
 #include "materia_compiler.h"
 #include "materia_source.h"
-#include "source_file.h"
 
 namespace {
 
@@ -210,7 +210,7 @@ bool AddMateriaMedica(std::string* why) {
     const std::string folder = g_set.name == "kent" ? MERIDANE_SHARED_DATA_DIR : MERIDANE_DEMO_DIR;
     const std::string path = folder + (g_set.name == "kent" ? "/boericke.mms" : "/demo_mm_en.mms");
     std::string text;
-    if (!corvela_sources::ReadWholeFile(path, &text, why)) return false;
+    if (!base::ReadWholeFile(path, &text, why)) return false;
     corvela_sources::MateriaMedicaSource source;
     corvela_sources::SourceError error;
     if (!corvela_sources::ParseMateriaMedicaSource(text, path, &source, &error)) {

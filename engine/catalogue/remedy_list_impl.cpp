@@ -1,13 +1,11 @@
 #include "catalogue/remedy_list_impl.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
+#include "base/files/atomic_file.h"
+#include "base/files/path_parts.h"
+#include "base/text/case_table.h"
 #include "catalogue/catalogue_line.h"
-#include "coding/case_table.h"
-#include "platform/atomic_file.h"
-#include "platform/path_parts.h"
 
 namespace {
 constexpr std::size_t kNameBuffer = 4096;  // lookups see at most 4,095 bytes of a name
@@ -16,8 +14,8 @@ constexpr std::size_t kNameBuffer = 4096;  // lookups see at most 4,095 bytes of
 RemedyListImpl::~RemedyListImpl() = default;
 
 int RemedyListImpl::Load(const char* path) {
-    std::string directory = DirectoryOf(path != nullptr ? path : "");
-    int result = LoadSynonyms(JoinPath(directory, "remedy_synonyms.txt").c_str());
+    std::string directory = base::DirectoryOf(path != nullptr ? path : "");
+    int result = LoadSynonyms(base::JoinPath(directory, "remedy_synonyms.txt").c_str());
     BuildNameMap();
     return result;
 }
@@ -46,20 +44,19 @@ Remedy* RemedyListImpl::GetRemedyById(int number) {
 Remedy* RemedyListImpl::FindRemedy(const char* name) {
     if (name == nullptr) return nullptr;
     std::string key(name, std::find(name, name + kNameBuffer - 1, '\0'));
-    LowerCp1251InPlace(key);
+    base::LowerCp1251InPlace(key);
     auto found = m_names.find(key);
     return found == m_names.end() ? nullptr : GetRemedy(found->second);
 }
 
 int RemedyListImpl::LoadSynonyms(const char* path) {
     if (path == nullptr) return 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return 0;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string content;
+    if (!base::ReadWholeFile(path, &content)) return 0;
     for (const auto& line : SplitCatalogueLines(content)) {
         CatalogueLine fields = ParseCatalogueLine(line);
         if (fields.names.size() < 2) continue;
-        for (auto& name : fields.names) LowerCp1251InPlace(name);
+        for (auto& name : fields.names) base::LowerCp1251InPlace(name);
         AddLine(fields.names, fields.attributes);
     }
     return 1;
@@ -96,7 +93,7 @@ int RemedyListImpl::SaveSynonyms(const char* path) {
     }
     std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
                                         text.size());
-    return WriteFileAtomically(path, bytes, nullptr) ? 1 : 0;
+    return base::WriteFileAtomically(path, bytes, nullptr) ? 1 : 0;
 }
 
 const std::vector<std::string>* RemedyListImpl::SynonymsOf(const std::string& firstName) const {

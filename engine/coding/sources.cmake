@@ -1,5 +1,4 @@
 target_sources(corvela_internal PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/byte_writer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/case_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/header_strings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/load_error.cpp)

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
+#include "base/files/path_parts.h"
+#include "base/files/program_directory.h"
 #include "core/search_bridge.h"
 #include "materia/user_article_impl.h"
 #include "materia/user_materia_medica_impl.h"
-#include "platform/path_parts.h"
-#include "platform/program_directory.h"
 #include "platform/random_guid.h"
 
 namespace {
@@ -18,7 +18,7 @@ CorvelaImpl::CorvelaImpl()
     : m_repertoryBuilder(m_catalogue, m_indexBuilder),
       m_materiaMedicaBuilder(m_catalogue, m_indexBuilder) {
     // The catalogue uses only the directory part of the path it is given.
-    m_catalogue.Load(JoinPath(ProgramDirectory(), "remedies.txt").c_str());
+    m_catalogue.Load(base::JoinPath(base::ProgramDirectory(), "remedies.txt").c_str());
     m_remedySources.Resize(m_catalogue.GetRemedyCount());
 }
 
@@ -139,11 +139,11 @@ int CorvelaImpl::NextSourcePosition() const {
     return m_sources.size() < kMaxSources ? static_cast<int>(m_sources.size()) : -1;
 }
 
-void CorvelaImpl::AppendSource(std::unique_ptr<DataSource> source) {
+void CorvelaImpl::AppendSource(OwnedSource source) {
     if (source != nullptr) m_sources.push_back(std::move(source));
 }
 
-void CorvelaImpl::AppendMateriaMedica(std::unique_ptr<DataSource> source) {
+void CorvelaImpl::AppendMateriaMedica(OwnedSource source) {
     if (source == nullptr) return;
     DataSource* appended = source.get();
     m_sources.push_back(std::move(source));

@@ -9,6 +9,7 @@
 
 #include "catalogue/remedy_list_impl.h"
 #include "core/discovery.h"
+#include "core/engine_deleter.h"
 #include "core/remedy_source_table.h"
 #include "corvela.h"
 #include "index/index_builder_impl.h"
@@ -73,10 +74,10 @@ public:
     // (item identifiers have room for 1,024 positions).
     int NextSourcePosition() const;
     // Appends a loaded source (its position already set to NextSourcePosition).
-    void AppendSource(std::unique_ptr<DataSource> source);
+    void AppendSource(OwnedSource source);
     // Appends a loaded materia medica and, when its type is 2, enters its
     // identifier in the row of every article's remedy (one entry per article).
-    void AppendMateriaMedica(std::unique_ptr<DataSource> source);
+    void AppendMateriaMedica(OwnedSource source);
 
 private:
     // discovery.cpp: scans the program directory and then the user's data
@@ -87,7 +88,7 @@ private:
     bool LoadRepertory(const std::string& path);
     bool LoadMateriaMedica(const std::string& path);
 
-    std::vector<std::unique_ptr<DataSource>> m_sources;  // index = position
+    std::vector<OwnedSource> m_sources;  // index = position
     std::vector<SearchHit> m_results;
     RemedyListImpl m_catalogue;
     IndexBuilderImpl m_indexBuilder;

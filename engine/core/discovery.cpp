@@ -9,16 +9,16 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "coding/case_table.h"
+#include "base/files/path_parts.h"
+#include "base/files/program_directory.h"
+#include "base/files/user_folders.h"
+#include "base/text/case_table.h"
 #include "core/corvela_impl.h"
 #include "core/discovery_plan.h"
 #include "materia/materia_format.h"
 #include "materia/user_article_impl.h"
 #include "materia/user_materia_medica_impl.h"
 #include "platform/notes.h"
-#include "platform/path_parts.h"
-#include "platform/program_directory.h"
-#include "platform/user_folders.h"
 #include "repertory/repertory_impl.h"
 
 namespace {
@@ -33,8 +33,9 @@ bool Readable(const std::string& path) {
 }  // namespace
 
 ResolvedDataFile ResolveDataFile(const std::string& name, const std::string& directory) {
-    const std::string full = (!name.empty() && name[0] == '/') ? name : JoinPath(directory, name);
-    const std::string extension = LowerCp1251Copy(ExtensionOf(name));
+    const std::string full =
+        (!name.empty() && name[0] == '/') ? name : base::JoinPath(directory, name);
+    const std::string extension = base::LowerCp1251Copy(base::ExtensionOf(name));
     if (!extension.empty()) {
         if (!Readable(full)) return {};
         if (extension == ".rpb") return {full, DataFileKind::kRepertory};
@@ -49,9 +50,9 @@ ResolvedDataFile ResolveDataFile(const std::string& name, const std::string& dir
 void CorvelaImpl::Discover() {
     if (!m_sources.empty() || m_discovering) return;
     m_discovering = true;
-    std::vector<std::string> folders{ProgramDirectory()};
-    const std::string user = UserDataDirectory();
-    if (!user.empty() && !SameDirectory(user, folders.front())) folders.push_back(user);
+    std::vector<std::string> folders{base::ProgramDirectory()};
+    const std::string user = base::UserDataDirectory();
+    if (!user.empty() && !base::SameDirectory(user, folders.front())) folders.push_back(user);
     // Each file is loaded by its own name and extension, so "kent.v2.rpb"
     // loads and "x.rpb" beside "x.mmb" gives one source of each kind.
     for (const PlannedDataFile& file : PlanDiscovery(folders)) {
@@ -102,7 +103,7 @@ bool CorvelaImpl::LoadMateriaMedica(const std::string& path) {
     book->SetPosition(position);
     if (!book->Open(path.c_str())) return false;
     const std::uint32_t flags = book->GetFlags() & 0xFF;
-    std::unique_ptr<DataSource> source;
+    OwnedSource source;
     if ((flags & mmb::kPlainFlag) != 0)
         source = std::move(book);
     else if ((flags & mmb::kKindMask) == mmb::kUserMateriaMedica)

@@ -1,11 +1,11 @@
 #include "core/source_list_file.h"
 
-#include "coding/case_table.h"
+#include "base/files/path_parts.h"
+#include "base/files/program_directory.h"
+#include "base/files/user_folders.h"
+#include "base/text/case_table.h"
 #include "core/corvela_impl.h"
 #include "platform/config_file.h"
-#include "platform/path_parts.h"
-#include "platform/program_directory.h"
-#include "platform/user_folders.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ std::string Normalised(const std::string& directory) {
     std::string result;
     for (char c : directory)
         if (c != '\\' && c != '/' && c != ':')
-            result += static_cast<char>(LowerCp1251(static_cast<unsigned char>(c)));
+            result += static_cast<char>(base::LowerCp1251(static_cast<unsigned char>(c)));
     return result;
 }
 
@@ -24,8 +24,8 @@ std::vector<std::string> DataSourceListLines(const std::vector<std::string>& pat
     const std::string home = Normalised(programDirectory);
     std::vector<std::string> lines;
     for (const auto& path : paths) {
-        const bool beside = Normalised(DirectoryOf(path)) == home;
-        lines.push_back("file_name=" + (beside ? StemOf(path) : path));
+        const bool beside = Normalised(base::DirectoryOf(path)) == home;
+        lines.push_back("file_name=" + (beside ? base::StemOf(path) : path));
     }
     return lines;
 }
@@ -39,7 +39,7 @@ void CorvelaImpl::SaveDataSourceList() {
     }
     // An installed program directory is read-only: the list then goes to the
     // user's configuration folder.
-    const std::string directory = ProgramDirectory();
-    WriteConfigSection(directory, UserConfigDirectory(), "corvela.ini", "DataSources",
+    const std::string directory = base::ProgramDirectory();
+    WriteConfigSection(directory, base::UserConfigDirectory(), "corvela.ini", "DataSources",
                        DataSourceListLines(paths, directory));
 }

@@ -17,7 +17,6 @@
 #include "corvela/remedy.h"
 #include "corvela/repertory.h"
 #include "corvela/search.h"
-#include "corvela/text_case.h"
 #include "corvela/user_materia_medica.h"
 
 class Corvela {
@@ -39,6 +38,10 @@ public:
     virtual RepertoryBuilder* GetRepertoryBuilder() = 0;                         // 11
     virtual MateriaMedicaBuilder* GetMateriaMedicaBuilder() = 0;                 // 12
     // --- remedy catalogue
+    // The same as GetRemedyList()'s operations: GetRemedy and GetRemedyById
+    // answer null when number is negative or not below GetRemedyCount;
+    // FindRemedy answers null for a null or unknown name.  A remedy lives as
+    // long as the engine.
     virtual int GetRemedyCount() = 0;                                            // 13
     virtual Remedy* GetRemedy(int number) = 0;                                   // 14
     virtual Remedy* GetRemedyById(int number) = 0;                               // 15
@@ -53,6 +56,8 @@ public:
     // --- lifetime
     virtual void SaveDataSourceList() = 0;                                       // 22: section "DataSources" of corvela.ini
     virtual void CloseAll() = 0;                                                 // 23: saves the list, deletes every source
+
+protected:
     virtual ~Corvela() = default;                                                // 24
 };
 

@@ -2,10 +2,10 @@
 
 #include <climits>
 
+#include "base/files/atomic_file.h"
+#include "base/text/case_table.h"
 #include "coding/byte_writer.h"
-#include "coding/case_table.h"
 #include "index/index_format.h"
-#include "platform/atomic_file.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ void IndexBuilderImpl::Clear() {
 void IndexBuilderImpl::AddWord(const char* word, std::int32_t item) {
     if (word == nullptr) return;
     std::string key(word);
-    LowerCp1251InPlace(key);
+    base::LowerCp1251InPlace(key);
     m_words[std::move(key)].push_back(item);
 }
 
@@ -87,9 +87,10 @@ bool IndexBuilderImpl::Save(const char* path) {
         m_error = "no index path given";
         return false;
     }
-    PendingFile file{path, {}};
+    base::PendingFile file{path, {}};
     if (!Serialize(&file.bytes)) return false;
-    if (!WriteFilesAtomically(std::span<const PendingFile>(&file, 1), &m_error)) return false;
+    if (!base::WriteFilesAtomically(std::span<const base::PendingFile>(&file, 1), &m_error))
+        return false;
     m_error.clear();
     return true;
 }

@@ -1,8 +1,8 @@
 #include "materia/materia_medica_builder_impl.h"
 
+#include "base/files/atomic_file.h"
 #include "index/index_path.h"
 #include "index/word_splitter.h"
-#include "platform/atomic_file.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ bool MateriaMedicaBuilderImpl::Save(const char* path) {
         return false;
     }
     const MateriaMedicaDescription empty{"", "", "", "", "", "", 0};
-    PendingFile files[2] = {{path, {}}, {IndexPathFor(path), {}}};
+    base::PendingFile files[2] = {{path, {}}, {IndexPathFor(path), {}}};
     if (!WriteMateriaMedicaImage(m_description != nullptr ? *m_description : empty, m_articles,
                                  &files[0].bytes, &m_error))
         return false;
@@ -88,5 +88,5 @@ bool MateriaMedicaBuilderImpl::Save(const char* path) {
             std::string("the word index cannot hold the materia medica: ") + m_index.GetSaveError();
         return false;
     }
-    return WriteFilesAtomically(files, &m_error);
+    return base::WriteFilesAtomically(files, &m_error);
 }

@@ -2,6 +2,7 @@
 // .mmb file and its word index.
 #pragma once
 
+#include <deque>
 #include <set>
 #include <string>
 #include <vector>
@@ -47,6 +48,6 @@ private:
     const MateriaMedicaDescription* m_description = nullptr;
     std::vector<CompiledArticle> m_articles;
     std::set<std::string> m_unknownSet;
-    std::vector<std::string> m_unknown;  // in order of first occurrence
+    std::deque<std::string> m_unknown;  // in order of first occurrence; never moved
     std::string m_error;
 };

@@ -5,21 +5,7 @@
 
 #include <algorithm>
 
-namespace {
-
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
-bool EndsWithNoCase(std::string_view name, std::string_view suffix) {
-    if (name.size() < suffix.size()) return false;
-    auto tail = name.substr(name.size() - suffix.size());
-    for (std::size_t i = 0; i < suffix.size(); ++i)
-        if (AsciiLower(tail[i]) != AsciiLower(suffix[i])) return false;
-    return true;
-}
-
-}  // namespace
+#include "base/text/ascii.h"
 
 std::vector<std::string> ListFilesWithSuffix(const std::string& directory,
                                              std::string_view suffix) {
@@ -28,7 +14,7 @@ std::vector<std::string> ListFilesWithSuffix(const std::string& directory,
     if (dir == nullptr) return names;
     while (dirent* entry = ::readdir(dir)) {
         std::string_view name(entry->d_name);
-        if (!EndsWithNoCase(name, suffix)) continue;
+        if (!base::EndsWithIgnoringAsciiCase(name, suffix)) continue;
         struct stat info {};
         std::string path = directory + "/" + std::string(name);
         if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) continue;

@@ -1,35 +1,19 @@
 #include "platform/ini_section_writer.h"
 
-#include <fstream>
-#include <iterator>
 #include <span>
 
-#include "platform/atomic_file.h"
+#include "base/files/atomic_file.h"
+#include "base/text/ascii.h"
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool SameNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
-}
-
 // True for a section header line "[name]"; *name is then the trimmed name.
 bool IsHeader(std::string_view line, std::string_view* name) {
-    std::string_view text = TrimBlanks(line);
+    std::string_view text = base::TrimAsciiSpace(line);
     if (text.size() < 2 || text.front() != '[') return false;
     auto close = text.find(']');
     if (close == std::string_view::npos) return false;
-    *name = TrimBlanks(text.substr(1, close - 1));
+    *name = base::TrimAsciiSpace(text.substr(1, close - 1));
     return true;
 }
 
@@ -51,10 +35,7 @@ std::vector<std::string> SplitKeepingEnds(const std::string& text) {
 bool WriteIniSection(const std::string& path, std::string_view name,
                      const std::vector<std::string>& lines, std::string* error) {
     std::string old;
-    {
-        std::ifstream in(path, std::ios::binary);
-        if (in) old.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    base::ReadWholeFile(path, &old);  // a missing file is created
     const std::string eol = old.find("\r\n") != std::string::npos ? "\r\n" : "\n";
     std::vector<std::string> before = SplitKeepingEnds(old);
 
@@ -68,7 +49,7 @@ bool WriteIniSection(const std::string& path, std::string_view name,
         std::string_view header;
         if (IsHeader(line, &header)) {
             skipping = false;
-            if (!written && SameNoCase(header, name)) {
+            if (!written && base::EqualsIgnoringAsciiCase(header, name)) {
                 result += body;
                 written = true;
                 skipping = true;
@@ -83,5 +64,5 @@ bool WriteIniSection(const std::string& path, std::string_view name,
     }
     std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(result.data()),
                                         result.size());
-    return WriteFileAtomically(path, bytes, error);
+    return base::WriteFileAtomically(path, bytes, error);
 }

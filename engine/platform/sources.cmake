@@ -1,11 +1,7 @@
 target_sources(corvela_internal PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/atomic_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/config_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/directory_listing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ini_section_writer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mapped_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notes.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/path_parts.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/program_directory.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/random_guid.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/user_folders.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/random_guid.cpp)

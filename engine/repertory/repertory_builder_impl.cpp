@@ -1,8 +1,8 @@
 #include "repertory/repertory_builder_impl.h"
 
+#include "base/files/atomic_file.h"
 #include "index/index_path.h"
 #include "index/word_splitter.h"
-#include "platform/atomic_file.h"
 #include "repertory/repertory_format.h"
 
 RepertoryBuilderImpl::RepertoryBuilderImpl(RemedyList& catalogue, IndexBuilderImpl& index)
@@ -83,7 +83,7 @@ int RepertoryBuilderImpl::Save(const char* path) {
         return 0;
     }
     RepertoryDescription empty{"", "", "", "", "", "", 0};
-    PendingFile files[2] = {{path, {}}, {IndexPathFor(path), {}}};
+    base::PendingFile files[2] = {{path, {}}, {IndexPathFor(path), {}}};
     if (!WriteRepertoryImage(m_description != nullptr ? *m_description : empty, m_rubrics,
                              &files[0].bytes, &m_error))
         return 0;
@@ -104,6 +104,6 @@ int RepertoryBuilderImpl::Save(const char* path) {
             std::string("the word index cannot hold the repertory: ") + m_index.GetSaveError();
         return 0;
     }
-    if (!WriteFilesAtomically(files, &m_error)) return 0;
+    if (!base::WriteFilesAtomically(files, &m_error)) return 0;
     return 1;
 }

@@ -2,6 +2,7 @@
 // .rpb file and its word index.
 #pragma once
 
+#include <deque>
 #include <set>
 #include <string>
 #include <vector>
@@ -46,6 +47,6 @@ private:
     bool m_secondRoot = false;              // a second root was refused
     std::size_t m_tooDeep = 0;              // first rubric beyond the depth bound, or 0
     std::set<std::string> m_unknownSet;
-    std::vector<std::string> m_unknown;  // in order of first occurrence
+    std::deque<std::string> m_unknown;  // in order of first occurrence; never moved
     std::string m_error;
 };

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "coding/case_table.h"
+#include "base/text/case_table.h"
 #include "corvela.h"
 #include "search/source_search.h"
 
@@ -43,7 +43,7 @@ bool SearchEngine::Search(const SearchQuery* query, SearchListener* listener) {
     const std::string_view text = QueryText(*query);
     std::memcpy(lowered, text.data(), text.size());
     lowered[text.size()] = '\0';
-    LowerCp1251InPlace(lowered);
+    base::LowerCp1251InPlace(lowered);
 
     ParsedQuery parsed;
     QueryMarkup scratch;

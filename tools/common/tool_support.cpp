@@ -15,6 +15,24 @@ void PrintError(std::string_view tool, std::string_view message) {
                  static_cast<int>(message.size()), message.data());
 }
 
+int Fail(std::string_view tool, std::string_view message) {
+    PrintError(tool, message);
+    return kExitFailure;
+}
+
+int UsageError(std::string_view tool, std::string_view message, std::string_view usage) {
+    PrintError(tool, message);
+    std::fwrite(usage.data(), 1, usage.size(), stderr);
+    return kExitUsage;
+}
+
+bool WriteOut(std::string_view tool, std::string_view text) {
+    std::string error;
+    if (WriteStdout(text, &error)) return true;
+    PrintError(tool, error);
+    return false;
+}
+
 namespace {
 
 bool SetFolderVariable(const char* variable, const std::string& folder, std::string* error) {

@@ -6,8 +6,23 @@
 
 namespace tool_support {
 
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;  // the work failed; the reason is on stderr
+inline constexpr int kExitUsage = 2;    // the command line was wrong
+
 // Writes "TOOL: MESSAGE" and a line break to standard error.
 void PrintError(std::string_view tool, std::string_view message);
+
+// PrintError, answering kExitFailure.
+int Fail(std::string_view tool, std::string_view message);
+
+// PrintError followed by `usage`, answering kExitUsage.
+int UsageError(std::string_view tool, std::string_view message, std::string_view usage);
+
+// WriteStdout; when it fails the reason goes to stderr (PrintError) and the
+// answer is false.
+bool WriteOut(std::string_view tool, std::string_view text);
 
 // Points the program directory (data files, catalogue, practitioner.txt) at
 // `home`, made absolute, through $MERIDANE_HOME; must happen before the

@@ -6,25 +6,20 @@
 #include <string>
 #include <vector>
 
+#include "command_line.h"
+#include "tool_support.h"
+
 namespace corvela_cli {
 
-// Exit statuses.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;  // the work failed; the reason is on stderr
-inline constexpr int kExitUsage = 2;    // the command line was wrong
+using tool_support::kExitFailure;
+using tool_support::kExitOk;
+using tool_support::kExitUsage;
 
 // A command's arguments as given (UTF-8), options removed.
 using Arguments = std::vector<std::string>;
 
 // A command's own options as given: "--scope" -> "rep"; a flag maps to "".
 using Options = std::map<std::string, std::string>;
-
-// An option a command takes after its name: "--rtf" (a flag) or "--scope"
-// with a value ("--scope rep" or "--scope=rep").
-struct OptionSpec {
-    const char* name;
-    bool takesValue;
-};
 
 struct Command {
     const char* name;
@@ -33,7 +28,7 @@ struct Command {
     const char* description;  // the --help text after the synopsis, or null
     int minArguments;
     int maxArguments;
-    std::vector<OptionSpec> options;  // besides --home and --help
+    std::vector<tool_support::OptionRule> options;  // besides --home and --help
     int (*run)(const Arguments& arguments, const Options& options);
 };
 
@@ -42,6 +37,8 @@ const std::vector<Command>& Commands();
 
 // The command of that name, or null.
 const Command* FindCommand(const std::string& name);
+// The options of the command of that name, or null (for ParseCommandLine).
+const std::vector<tool_support::OptionRule>* OptionRulesOf(const std::string& name);
 
 // Handlers, one per command file.
 int RunCompileRepertory(const Arguments& arguments, const Options& options);

@@ -5,7 +5,7 @@ namespace {
 
 constexpr int kManyArguments = 1 << 20;
 
-const std::vector<OptionSpec> kQueryOptions = {{"--scope", true}, {"--source", true}};
+const std::vector<tool_support::OptionRule> kQueryOptions = {{"--scope", true}, {"--source", true}};
 
 }  // namespace
 
@@ -124,6 +124,11 @@ const Command* FindCommand(const std::string& name) {
     for (const Command& command : Commands())
         if (name == command.name) return &command;
     return nullptr;
+}
+
+const std::vector<tool_support::OptionRule>* OptionRulesOf(const std::string& name) {
+    const Command* command = FindCommand(name);
+    return command != nullptr ? &command->options : nullptr;
 }
 
 }  // namespace corvela_cli

@@ -1,41 +1,37 @@
 #include "console.h"
 
-#include <cstdio>
-#include <cstring>
-
+#include "base/text/utf8.h"
 #include "command.h"
-#include "cp1251.h"
 #include "tool_support.h"
-#include "options.h"
+#include "usage.h"
 
 namespace corvela_cli {
+namespace {
+
+constexpr const char* kTool = "corvela";
+
+}  // namespace
 
 int Fail(std::string_view message) {
-    tool_support::PrintError("corvela", message);
-    return kExitFailure;
+    return tool_support::Fail(kTool, message);
 }
 
 int UsageError(std::string_view message, const Command* command) {
-    tool_support::PrintError("corvela", message);
-    const std::string usage = command != nullptr ? CommandUsage(*command) : ToolUsage();
-    std::fputs(usage.c_str(), stderr);
-    return kExitUsage;
+    return tool_support::UsageError(kTool, message,
+                                    command != nullptr ? CommandUsage(*command) : ToolUsage());
 }
 
 bool WriteOut(std::string_view text) {
-    std::string error;
-    if (tool_support::WriteStdout(text, &error)) return true;
-    Fail(error);
-    return false;
+    return tool_support::WriteOut(kTool, text);
 }
 
 std::string Utf8(const char* cp1251) {
-    return cp1251 != nullptr ? corvela_sources::Cp1251ToUtf8(cp1251) : std::string();
+    return cp1251 != nullptr ? base::Cp1251ToUtf8(cp1251) : std::string();
 }
 
 bool ToEngineText(const std::string& utf8, std::string* cp1251) {
     cp1251->clear();
-    return corvela_sources::AppendUtf8AsCp1251(utf8, cp1251, nullptr);
+    return base::AppendUtf8AsCp1251(utf8, cp1251, nullptr);
 }
 
 }  // namespace corvela_cli

@@ -4,28 +4,18 @@
 #include <cstdio>
 
 #include "command.h"
+#include "command_line.h"
 #include "console.h"
-#include "options.h"
 #include "tool_support.h"
+#include "usage.h"
 
 namespace corvela_cli {
 namespace {
 
-// Points the program directory and the user data folder at the folders the
-// command line names; must happen before the engine is first used.
-bool SetFolders(const CommandLine& line) {
-    std::string error;
-    if ((line.home.empty() || tool_support::SetProgramDirectory(line.home, &error)) &&
-        (line.data.empty() || tool_support::SetUserDataDirectory(line.data, &error)))
-        return true;
-    Fail(error);
-    return false;
-}
-
 int Run(int argc, char** argv) {
-    CommandLine line;
+    tool_support::CommandLine line;
     std::string error;
-    if (!ParseCommandLine(argc, argv, &line, &error)) {
+    if (!tool_support::ParseCommandLine(argc, argv, &OptionRulesOf, &line, &error)) {
         const Command* command = FindCommand(line.command);
         return UsageError(error, command);
     }
@@ -49,8 +39,10 @@ int Run(int argc, char** argv) {
     if (count < command->minArguments || count > command->maxArguments)
         return UsageError(
             count < command->minArguments ? "missing arguments" : "too many arguments", command);
-    if (!SetFolders(line)) return kExitFailure;
-    return command->run(line.arguments, line.options);
+    if (!tool_support::ApplyFolderOptions(line, &error)) return Fail(error);
+    Options options;
+    for (const auto& [name, value] : line.options) options[name] = value;  // the last one counts
+    return command->run(line.arguments, options);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/text/utf8.h"
 #include "console.h"
-#include "cp1251.h"
 #include "source_lookup.h"
 
 namespace corvela_cli {
@@ -53,10 +53,9 @@ int BuildQuery(Corvela& engine, const Command& command, const Arguments& argumen
         utf8 += arguments[i];
     }
     std::string text;
-    corvela_sources::Utf8Problem problem;
-    if (!corvela_sources::AppendUtf8AsCp1251(utf8, &text, &problem))
-        return Fail("the query cannot be given to the engine: " +
-                    corvela_sources::DescribeProblem(problem));
+    base::Utf8Problem problem;
+    if (!base::AppendUtf8AsCp1251(utf8, &text, &problem))
+        return Fail("the query cannot be given to the engine: " + base::DescribeProblem(problem));
     if (text.size() > kMaxQueryBytes) {
         std::fprintf(stderr,
                      "corvela: warning: the query is %zu bytes long in code page 1251; only its "

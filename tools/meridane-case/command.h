@@ -6,18 +6,14 @@
 #include <utility>
 #include <vector>
 
+#include "command_line.h"
+#include "tool_support.h"
+
 namespace meridane_case {
 
-// Exit statuses.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;  // the work failed; the reason is on stderr
-inline constexpr int kExitUsage = 2;    // the command line was wrong
-
-// A command's own option: "--weight W" (with a value) or "--matrix".
-struct OptionSpec {
-    const char* name;  // with the dashes
-    bool takesValue;
-};
+using tool_support::kExitFailure;
+using tool_support::kExitOk;
+using tool_support::kExitUsage;
 
 // What a command is given: its arguments and its options in command-line
 // order, all as typed (UTF-8).
@@ -36,13 +32,15 @@ struct Command {
     const char* summary;   // one line
     int minArguments;
     int maxArguments;
-    std::vector<OptionSpec> options;
+    std::vector<tool_support::OptionRule> options;  // "--weight W" or the flag "--matrix"
     int (*run)(const Invocation& invocation);
 };
 
 const std::vector<Command>& Commands();
 // The command of that name, or null.
 const Command* FindCommand(const std::string& name);
+// The options of the command of that name, or null (for ParseCommandLine).
+const std::vector<tool_support::OptionRule>* OptionRulesOf(const std::string& name);
 
 int RunNew(const Invocation& invocation);
 int RunShow(const Invocation& invocation);

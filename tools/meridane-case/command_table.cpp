@@ -64,4 +64,9 @@ const Command* FindCommand(const std::string& name) {
     return nullptr;
 }
 
+const std::vector<tool_support::OptionRule>* OptionRulesOf(const std::string& name) {
+    const Command* command = FindCommand(name);
+    return command != nullptr ? &command->options : nullptr;
+}
+
 }  // namespace meridane_case

@@ -1,44 +1,41 @@
 #include "console.h"
 
 #include <charconv>
-#include <cstdio>
-#include <cstring>
 
+#include "base/text/utf8.h"
 #include "command.h"
-#include "command_line.h"
-#include "cp1251.h"
 #include "tool_support.h"
+#include "usage.h"
 
 namespace meridane_case {
+namespace {
+
+constexpr const char* kTool = "meridane-case";
+
+}  // namespace
 
 int Fail(std::string_view message) {
-    tool_support::PrintError("meridane-case", message);
-    return kExitFailure;
+    return tool_support::Fail(kTool, message);
 }
 
 int UsageError(std::string_view message, const Command* command) {
-    tool_support::PrintError("meridane-case", message);
-    const std::string usage = command != nullptr ? CommandUsage(*command) : ToolUsage();
-    std::fputs(usage.c_str(), stderr);
-    return kExitUsage;
+    return tool_support::UsageError(kTool, message,
+                                    command != nullptr ? CommandUsage(*command) : ToolUsage());
 }
 
 bool WriteOut(std::string_view text) {
-    std::string error;
-    if (tool_support::WriteStdout(text, &error)) return true;
-    Fail(error);
-    return false;
+    return tool_support::WriteOut(kTool, text);
 }
 
 std::string Utf8(std::string_view cp1251) {
-    return corvela_sources::Cp1251ToUtf8(cp1251);
+    return base::Cp1251ToUtf8(cp1251);
 }
 
 bool ToCaseText(const std::string& utf8, const char* what, std::string* cp1251) {
     cp1251->clear();
-    corvela_sources::Utf8Problem problem;
-    if (corvela_sources::AppendUtf8AsCp1251(utf8, cp1251, &problem)) return true;
-    Fail(std::string(what) + ": " + corvela_sources::DescribeProblem(problem));
+    base::Utf8Problem problem;
+    if (base::AppendUtf8AsCp1251(utf8, cp1251, &problem)) return true;
+    Fail(std::string(what) + ": " + base::DescribeProblem(problem));
     return false;
 }
 

@@ -7,25 +7,15 @@
 #include "command_line.h"
 #include "console.h"
 #include "tool_support.h"
+#include "usage.h"
 
 namespace meridane_case {
 namespace {
 
-// Points the program directory and the user data folder at the folders the
-// command line names; must happen before the engine is first used.
-bool SetFolders(const CommandLine& line) {
-    std::string error;
-    if ((line.home.empty() || tool_support::SetProgramDirectory(line.home, &error)) &&
-        (line.data.empty() || tool_support::SetUserDataDirectory(line.data, &error)))
-        return true;
-    Fail(error);
-    return false;
-}
-
 int Run(int argc, char** argv) {
-    CommandLine line;
+    tool_support::CommandLine line;
     std::string error;
-    if (!ParseCommandLine(argc, argv, &line, &error))
+    if (!tool_support::ParseCommandLine(argc, argv, &OptionRulesOf, &line, &error))
         return UsageError(error, FindCommand(line.command));
     if (line.command.empty()) {
         if (line.help) {
@@ -40,11 +30,11 @@ int Run(int argc, char** argv) {
         std::fputs((CommandUsage(*command) + "\n" + command->summary + ".\n").c_str(), stdout);
         return kExitOk;
     }
-    const int count = static_cast<int>(line.invocation.arguments.size());
+    const int count = static_cast<int>(line.arguments.size());
     if (count < command->minArguments) return UsageError("missing arguments", command);
     if (count > command->maxArguments) return UsageError("too many arguments", command);
-    if (!SetFolders(line)) return kExitFailure;
-    return command->run(line.invocation);
+    if (!tool_support::ApplyFolderOptions(line, &error)) return Fail(error);
+    return command->run(Invocation{std::move(line.arguments), std::move(line.options)});
 }
 
 }  // namespace

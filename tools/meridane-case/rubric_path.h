@@ -20,7 +20,4 @@ Repertory* FindRepertory(const std::string& nameOrId);
 // step not found and the path up to it) when a step matches nothing.
 Topic* FindRubric(Repertory& repertory, const std::string& path, std::string* problem);
 
-// `text` lower-cased through code page 1251 (Latin and Cyrillic letters).
-std::string LowerCp1251(std::string text);
-
 }  // namespace meridane_case

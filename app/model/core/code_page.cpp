@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "base/text/code_page.h"
 #include "model/core/exception.h"
 
 namespace {
@@ -33,6 +34,12 @@ std::string IconvName(int codePage) {
     if (codePage >= 28591 && codePage <= 28605)
         return "ISO-8859-" + std::to_string(codePage - 28590);
     return "CP" + std::to_string(codePage);
+}
+
+// Code page 1251, the program's own (0 is the system code page, which is it):
+// converted through our table rather than iconv.
+bool IsCp1251(int codePage) {
+    return codePage == 0 || codePage == base::kCodePage1251;
 }
 
 // The single-byte Windows code pages, where an undefined byte maps to the C1
@@ -93,6 +100,11 @@ std::wstring MultiByteToWide(std::string_view text, int codePage) {
         return wide;
     }
     if (text.empty()) return wide;
+    if (IsCp1251(codePage)) {
+        wide.reserve(text.size());
+        for (char c : text) wide.push_back(base::Cp1251ToUnicode(static_cast<unsigned char>(c)));
+        return wide;
+    }
     ConverterCache& cache = ConverterCache::Instance();
     std::lock_guard<std::mutex> lock(cache.Mutex());
     iconv_t cd = cache.Get(codePage, true);
@@ -135,6 +147,16 @@ std::string WideToMultiByte(std::wstring_view text, int codePage) {
         return narrow;
     }
     if (text.empty()) return narrow;
+    if (IsCp1251(codePage)) {
+        narrow.reserve(text.size());
+        for (wchar_t c : text) {
+            int byte = base::UnicodeToCp1251(static_cast<char32_t>(c));
+            if (byte < 0 && c >= 0x80 && c <= 0x9F) byte = static_cast<int>(c);  // a C1 control
+            if (byte < 0) throw Exception("WideCharToMultiByte error = %x", EILSEQ);
+            narrow.push_back(static_cast<char>(byte));
+        }
+        return narrow;
+    }
     ConverterCache& cache = ConverterCache::Instance();
     std::lock_guard<std::mutex> lock(cache.Mutex());
     iconv_t cd = cache.Get(codePage, false);

@@ -1,6 +1,8 @@
 // Conversion between narrow text in a Windows code page and wide characters,
-// as the text storage reader and the language lookup need it.  The conversion
-// runs through the C library's iconv ("CP1251", in general "CP" and the number).
+// as the text storage reader and the language lookup need it.  Code page 1251
+// (and 0, the system code page) goes through the program's own table
+// (base/text/code_page.h); every other code page through the C library's
+// iconv ("CP" and the number, "UTF-8" for 65001, ...).
 #pragma once
 
 #include <string>

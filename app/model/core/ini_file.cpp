@@ -3,49 +3,32 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
-#include "model/core/atomic_file.h"
+#include "base/files/atomic_file.h"
+#include "base/text/ascii.h"
 
 namespace {
 
-std::string_view Trim(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
+using base::EqualsIgnoringAsciiCase;
+using base::TrimAsciiSpace;
 
 // The section name of a header line "[name]", or false when it is none.
 bool HeaderName(std::string_view line, std::string_view* name) {
-    line = Trim(line);
+    line = TrimAsciiSpace(line);
     if (line.empty() || line.front() != '[') return false;
     const std::size_t close = line.find(']');
-    *name = Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
+    *name = TrimAsciiSpace(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
     return true;
 }
 
 // The key of an entry line "key=value", or false for anything else.
 bool EntryKey(std::string_view line, std::string_view* key) {
-    line = Trim(line);
+    line = TrimAsciiSpace(line);
     if (line.empty() || line.front() == ';' || line.front() == '#') return false;
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) return false;
-    *key = Trim(line.substr(0, equals));
+    *key = TrimAsciiSpace(line.substr(0, equals));
     return true;
 }
 
@@ -76,12 +59,9 @@ std::vector<std::string> Lines(const std::string& text) {
 
 bool IniFile::Load(const std::string& path) {
     m_entries.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return false;
-    Parse(text.str());
+    std::string text;
+    if (!base::ReadWholeFile(path, &text)) return false;
+    Parse(text);
     return true;
 }
 
@@ -92,31 +72,33 @@ void IniFile::Parse(std::string_view text) {
     bool inSection = false;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        std::string_view line = Trim(text.substr(0, end));
+        std::string_view line = TrimAsciiSpace(text.substr(0, end));
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            section = std::string(
-                Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
+            section = std::string(TrimAsciiSpace(
+                line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
             inSection = true;
             continue;
         }
         const std::size_t equals = line.find('=');
         if (!inSection || equals == std::string_view::npos) continue;
-        std::string_view value = Trim(line.substr(equals + 1));
+        std::string_view value = TrimAsciiSpace(line.substr(equals + 1));
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
             value.back() == value.front()) {
             value = value.substr(1, value.size() - 2);
         }
-        m_entries.push_back(
-            Entry{section, std::string(Trim(line.substr(0, equals))), std::string(value)});
+        m_entries.push_back(Entry{section, std::string(TrimAsciiSpace(line.substr(0, equals))),
+                                  std::string(value)});
     }
 }
 
 const IniFile::Entry* IniFile::Find(std::string_view section, std::string_view key) const {
     for (const Entry& entry : m_entries) {
-        if (EqualNoCase(entry.section, section) && EqualNoCase(entry.key, key)) return &entry;
+        if (EqualsIgnoringAsciiCase(entry.section, section) &&
+            EqualsIgnoringAsciiCase(entry.key, key))
+            return &entry;
     }
     return nullptr;
 }
@@ -162,7 +144,7 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
         return false;
     }
     std::string old;
-    if (!ReadWholeFile(path, old)) {
+    if (!base::ReadWholeFile(path, &old)) {
         if (errno != ENOENT) return false;  // there, but unreadable: keep it
         old.clear();
     }
@@ -180,7 +162,7 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
         std::string_view name;
         if (HeaderName(lines[i], &name)) {
             if (inSection) break;  // the first matching section only
-            inSection = EqualNoCase(name, section) && !sectionSeen;
+            inSection = EqualsIgnoringAsciiCase(name, section) && !sectionSeen;
             if (inSection) {
                 sectionSeen = true;
                 insertAt = i + 1;
@@ -189,7 +171,7 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
         }
         std::string_view lineKey;
         if (!inSection || !EntryKey(lines[i], &lineKey)) continue;
-        if (EqualNoCase(lineKey, key)) found = i;
+        if (EqualsIgnoringAsciiCase(lineKey, key)) found = i;
         insertAt = i + 1;
     }
     if (found < lines.size()) {
@@ -202,5 +184,5 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
     }
     std::string text;
     for (const std::string& line : lines) text += line;
-    return WriteFileAtomically(path, text);
+    return base::WriteFileAtomically(path, text);
 }

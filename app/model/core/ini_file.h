@@ -51,7 +51,7 @@ int ReadProfileInt(const std::string& path, std::string_view section, std::strin
 // (or file) is appended.  Names compare as the reader compares them; a new
 // line takes the file's line end (CR LF when it uses them).  A value that the
 // reader would trim or unquote is written in double quotes, so that it reads
-// back as given.  The file is replaced whole (atomic_file.h).  False, with
+// back as given.  The file is replaced whole (base/files/atomic_file.h).  False, with
 // errno set, when it cannot be written or `value` holds a line break.
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);

@@ -4,16 +4,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/files/path_parts.h"
+#include "base/files/user_folders.h"
 #include "model/core/ini_file.h"
 #include "model/core/program_paths.h"
 
 namespace {
-
-// The folder part of a path ("" when it has none).
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash == 0 ? 1 : slash);
-}
 
 void Say(const std::string& text) {
     std::fprintf(stderr, "meridane: %s\n", text.c_str());
@@ -64,7 +60,7 @@ bool ProgramIni::SetString(std::string_view section, std::string_view key,
         return false;
     }
     std::string folderError;
-    if (MakeDirectories(FolderOf(m_userPath), &folderError) &&
+    if (base::MakeDirectories(base::DirectoryOf(m_userPath), &folderError) &&
         WriteProfileString(m_userPath, section, key, value)) {
         static bool told = false;
         if (!told) Say(reason + "; settings are kept in \"" + m_userPath + "\" instead");

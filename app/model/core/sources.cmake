@@ -1,5 +1,4 @@
 target_sources(meridane_model PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/atomic_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/code_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/crc32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/exception.cpp

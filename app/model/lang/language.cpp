@@ -1,11 +1,12 @@
 #include "model/lang/language.h"
 
+#include "base/files/path_parts.h"
+#include "base/files/program_directory.h"
 #include "model/core/code_page.h"
 #include "model/core/crc32.h"
 #include "model/core/exception.h"
 #include "model/core/ini_file.h"
 #include "model/core/program_ini.h"
-#include "model/core/program_paths.h"
 #include "model/lang/language_data.h"
 #include "model/storage/object_file.h"
 
@@ -41,12 +42,12 @@ CLanguage::~CLanguage() = default;
 bool CLanguage::LoadProgramLanguage() {
     // The user's meridane.ini may choose another language than the program's.
     const std::string name = ProgramIni().GetString("General", "Language", "english.lng");
-    return LoadFile(JoinPath(ProgramDirectory(), name));
+    return LoadFile(base::JoinPath(base::ProgramDirectory(), name));
 }
 
 bool CLanguage::LoadFromIni(const std::string& iniPath, const std::string& directory) {
     const std::string name = ReadProfileString(iniPath, "General", "Language", "english.lng");
-    return LoadFile(JoinPath(directory, name));
+    return LoadFile(base::JoinPath(directory, name));
 }
 
 bool CLanguage::LoadFile(const std::string& path) {

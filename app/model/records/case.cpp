@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "model/core/atomic_file.h"
+#include "base/files/atomic_file.h"
 #include "model/core/code_page.h"
 #include "model/meta/layout.h"
 #include "model/storage/object_file.h"
@@ -64,7 +64,7 @@ bool CCase::SaveFile(const std::string& path, std::string* error) {
         if (error != nullptr) *error = problem.what();
         return false;
     }
-    if (WriteFileAtomically(path, text)) return true;
+    if (base::WriteFileAtomically(path, text)) return true;
     if (error != nullptr) *error = std::strerror(errno);
     return false;
 }
@@ -82,7 +82,7 @@ std::unique_ptr<CCase> CCase::LoadText(std::string_view text, std::string* error
 
 std::unique_ptr<CCase> CCase::LoadFile(const std::string& path, std::string* error) {
     std::string text;
-    if (!ReadWholeFile(path, text)) {
+    if (!base::ReadWholeFile(path, &text)) {
         if (error != nullptr) *error = std::strerror(errno);
         return nullptr;
     }

@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
-#include "model/core/atomic_file.h"
+#include "base/files/atomic_file.h"
+#include "base/files/path_parts.h"
+#include "base/files/program_directory.h"
+#include "base/files/user_folders.h"
 #include "model/core/code_page.h"
-#include "model/core/program_paths.h"
 #include "model/lang/localize.h"
 #include "model/meta/layout.h"
 #include "model/storage/object_file.h"
@@ -24,14 +26,16 @@ namespace {
 
 constexpr const char* kFileName = "practitioner.txt";
 
-std::string InProgramDirectory() { return JoinPath(ProgramDirectory(), kFileName); }
+std::string InProgramDirectory() {
+    return base::JoinPath(base::ProgramDirectory(), kFileName);
+}
 
 }  // namespace
 
 std::string CPractitioner::FilePath() {
-    if (::access(ProgramDirectory().c_str(), W_OK) == 0) return InProgramDirectory();
-    const std::string folder = UserConfigDirectory();
-    return folder.empty() ? InProgramDirectory() : JoinPath(folder, kFileName);
+    if (::access(base::ProgramDirectory().c_str(), W_OK) == 0) return InProgramDirectory();
+    const std::string folder = base::UserConfigDirectory();
+    return folder.empty() ? InProgramDirectory() : base::JoinPath(folder, kFileName);
 }
 
 CPractitioner::CPractitioner() {
@@ -53,9 +57,10 @@ CPractitioner::~CPractitioner() {
         std::string current;
         // Closing a case destroys one practitioner per item; most of them
         // would write the same text again.
-        if (ReadWholeFile(path, current) && current == text) return;
-        if (path != InProgramDirectory()) MakeDirectories(UserConfigDirectory());
-        WriteFileAtomically(path, text);
+        if (base::ReadWholeFile(path, &current) && current == text) return;
+        if (path != InProgramDirectory())
+            base::MakeDirectories(base::UserConfigDirectory(), nullptr);
+        base::WriteFileAtomically(path, text);
     } catch (...) {
         // Not being able to keep the defaults loses nothing of the case.
     }

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/core/atomic_file.h"
+#include "base/files/atomic_file.h"
 #include "model/core/exception.h"
 #include "model/meta/layout.h"
 #include "model/storage/node_name.h"
@@ -38,7 +38,7 @@ template <class T>
 int LoadObject(const char* version, int* outCodePage, const std::string& path, T& object) {
     try {
         std::string text;
-        if (!ReadWholeFile(path, text)) return -1;
+        if (!base::ReadWholeFile(path, &text)) return -1;
         LoadObjectFromText(version, outCodePage, text, object);
         return 0;
     } catch (const std::exception&) {
@@ -67,7 +67,7 @@ int SaveObject(const char* version, const std::string& path, const char* rootNam
                int codePage) {
     try {
         const std::string text = SaveObjectToText(version, rootName, object, codePage);
-        return WriteFileAtomically(path, text) ? 0 : -1;
+        return base::WriteFileAtomically(path, text) ? 0 : -1;
     } catch (const std::exception&) {
         return -1;
     }

@@ -1,6 +1,6 @@
 #include "model/storage/tree_file.h"
 
-#include "model/core/atomic_file.h"
+#include "base/files/atomic_file.h"
 #include "model/storage/parser.h"
 #include "model/storage/tokenizer.h"
 #include "model/storage/writer.h"
@@ -14,7 +14,7 @@ void ParseTree(std::string_view text, StorageNode& root, int* codePage) {
 
 bool ReadTreeFile(const std::string& path, StorageNode& root, int* codePage) {
     std::string text;
-    if (!ReadWholeFile(path, text)) return false;
+    if (!base::ReadWholeFile(path, &text)) return false;
     ParseTree(text, root, codePage);
     return true;
 }
@@ -26,5 +26,5 @@ std::string WriteTree(const StorageNode& root, int codePage) {
 }
 
 bool WriteTreeFile(const std::string& path, const StorageNode& root, int codePage) {
-    return WriteFileAtomically(path, WriteTree(root, codePage));
+    return base::WriteFileAtomically(path, WriteTree(root, codePage));
 }

@@ -1,14 +1,7 @@
 // Rich text as the records store it (a std::string of code page 1251 bytes in
-// Rich Text Format) and as the editors show it (a QTextDocument).
-//
-// What is understood: groups; \rtf1 \ansi \ansicpg (1251 unless 1252 is given)
-// \deff; the font table (\fN, \fswiss and the other families, \fcharset 0 and
-// 204) and the colour table; \plain \f \fs \b \i \ul \ulnone \strike \cf (with 0
-// switching off); \pard \par \line \tab \ql \qc \qr \qj; \'hh \uN \ucN \binN;
-// the usual special characters.  Everything else is skipped, together with the
-// destinations the editors cannot show ({\*\...}, stylesheet, info, pictures).
-// Malformed input (unbalanced braces, truncated escapes, absurd parameters,
-// deep nesting, stray bytes) loads as much as can be read and never fails.
+// Rich Text Format) and as the editors show it (a QTextDocument).  The reader
+// itself, what it understands and the helpers that need no document live in
+// base/rtf (rtf_text.h); this is their Qt side.
 //
 // Paragraph structure: every \par ends one block.  Text after the last \par
 // forms a last block; a \par at the very end adds no empty block behind it.
@@ -20,12 +13,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/rtf/rtf_text.h"
+
 class QTextDocument;
 
 namespace rtf {
-
-// True when `source`, after leading white space, starts with "{\rtf".
-bool LooksLikeRtf(std::string_view source);
 
 // Replaces the content of `document` with `source`.  Text that is not RTF
 // (LooksLikeRtf false) is taken as plain code page 1251 text, one block per
@@ -38,15 +30,7 @@ void Load(QTextDocument& document, std::string_view source);
 // fonts, sizes, colours, bold, italic, underline, strike-out and alignment kept.
 std::string Save(const QTextDocument& document);
 
-// The text of `source` without formatting: blocks joined by '\n', \line as
-// '\n', \tab as '\t', non-breaking spaces as spaces (what
-// QTextDocument::toPlainText gives after Load).  Non-RTF input comes back
-// decoded, with CR LF turned into LF.
+// rtf::PlainText as a QString: what QTextDocument::toPlainText gives after Load.
 QString ToPlainText(std::string_view source);
-
-// `text` (code page 1251 bytes) made safe for pasting into an RTF template:
-// backslash and braces escaped, bytes above ASCII as \'hh, a line feed as
-// \line (so it never adds a paragraph), carriage returns dropped.
-std::string EscapeText(std::string_view text);
 
 }  // namespace rtf

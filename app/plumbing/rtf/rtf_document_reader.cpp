@@ -1,31 +1,67 @@
 // rtf::Load: the reader's runs and paragraphs turned into QTextDocument blocks.
+#include <QColor>
+#include <QFont>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "base/rtf/rtf_format.h"
 #include "plumbing/rtf/rtf.h"
-#include "plumbing/rtf/rtf_format.h"
 #include "plumbing/text/code_page.h"
 
 namespace rtf {
 namespace {
 
+QFont::StyleHint ToQt(FontFamily family) {
+    switch (family) {
+        case FontFamily::Serif:
+            return QFont::Serif;
+        case FontFamily::SansSerif:
+            return QFont::SansSerif;
+        case FontFamily::TypeWriter:
+            return QFont::TypeWriter;
+        case FontFamily::Cursive:
+            return QFont::Cursive;
+        case FontFamily::Decorative:
+            return QFont::Decorative;
+        case FontFamily::Any:
+            break;
+    }
+    return QFont::AnyStyle;
+}
+
+Qt::Alignment ToQt(Alignment alignment) {
+    switch (alignment) {
+        case Alignment::Centre:
+            return Qt::AlignHCenter;
+        case Alignment::Right:
+            return Qt::AlignRight;
+        case Alignment::Justify:
+            return Qt::AlignJustify;
+        case Alignment::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
 QTextCharFormat ToQt(const CharFormat& format) {
     QTextCharFormat result;
-    if (!format.family.isEmpty()) result.setFontFamilies(QStringList{format.family});
-    if (format.hint != QFont::AnyStyle) result.setFontStyleHint(format.hint);
+    if (!format.family.empty())
+        result.setFontFamilies(QStringList{plumbing::ToQString(format.family)});
+    if (format.hint != FontFamily::Any) result.setFontStyleHint(ToQt(format.hint));
     result.setFontPointSize(format.halfPoints / 2.0);
     result.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
     result.setFontItalic(format.italic);
     result.setFontUnderline(format.underline);
     result.setFontStrikeOut(format.strike);
-    if (format.colour.isValid()) result.setForeground(format.colour);
+    if (format.colour)
+        result.setForeground(QColor(format.colour->red, format.colour->green, format.colour->blue));
     return result;
 }
 
 QTextBlockFormat ToQt(const ParagraphFormat& paragraph) {
     QTextBlockFormat result;
-    result.setAlignment(paragraph.alignment);
+    result.setAlignment(ToQt(paragraph.alignment));
     return result;
 }
 
@@ -36,14 +72,14 @@ class DocumentBuilder : public Sink {
 public:
     explicit DocumentBuilder(QTextDocument& document) : m_cursor(&document) {}
 
-    void Text(const QString& text, const CharFormat& format) override {
+    void Text(std::u16string_view text, const CharFormat& format) override {
         OpenBlock(format);
         if (!(format == m_lastFormat) || !m_haveLast) {
             m_lastQt = ToQt(format);
             m_lastFormat = format;
             m_haveLast = true;
         }
-        m_cursor.insertText(text, m_lastQt);
+        m_cursor.insertText(plumbing::ToQString(text), m_lastQt);
         m_blockEmpty = false;
     }
 
@@ -79,13 +115,6 @@ private:
     bool m_haveLast = false;
 };
 
-void LoadPlain(QTextDocument& document, std::string_view source) {
-    QString text = plumbing::DecodeCodePage(source);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    document.setPlainText(text);
-}
-
 }  // namespace
 
 void Load(QTextDocument& document, std::string_view source) {
@@ -96,7 +125,7 @@ void Load(QTextDocument& document, std::string_view source) {
         DocumentBuilder builder(document);
         Parse(source, builder);
     } else {
-        LoadPlain(document, source);
+        document.setPlainText(ToPlainText(source));
     }
     document.setUndoRedoEnabled(undo);
     document.setModified(false);

@@ -158,7 +158,7 @@ void Writer::EmitChar(char16_t ch) {
         m_needDelimiter = false;
         return;
     }
-    const int byte = plumbing::EncodeCp1251Char(ch);
+    const int byte = base::UnicodeToCp1251(ch);
     if (byte >= 0) {
         m_body.append("\\'");
         m_body.push_back(kHex[byte >> 4]);

@@ -49,7 +49,7 @@ CRepertoryRenderer::CRepertoryRenderer(const CInterfaceFonts& fonts)
     const QFontMetricsF exact(m_normal);
     for (int byte = 32; byte < 256; ++byte)
         m_advance[byte] = static_cast<float>(
-            exact.horizontalAdvance(QChar(plumbing::DecodeByte(static_cast<unsigned char>(byte)))));
+            exact.horizontalAdvance(QChar(base::DecodeByte(static_cast<unsigned char>(byte)))));
     const int height = std::max(
         {m_normalMetrics.height(), m_boldMetrics.height(), QFontMetrics(fonts.Italic()).height()});
     m_lineHeight = height + 5;

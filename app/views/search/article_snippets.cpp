@@ -1,16 +1,13 @@
 #include "views/search/article_snippets.h"
 
-#include <corvela/text_case.h>
-
 #include <algorithm>
+
+#include "base/text/case_table.h"
 
 namespace search_snippets {
 
 std::string FoldCase(std::string_view text) {
-    std::string folded(text);
-    for (char& c : folded)
-        c = static_cast<char>(corvela::LowerCp1251Byte(static_cast<unsigned char>(c)));
-    return folded;
+    return base::LowerCp1251Copy(text);
 }
 
 std::string RemoveLinkMarkup(std::string_view text) {

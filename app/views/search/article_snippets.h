@@ -27,7 +27,8 @@ std::string RemoveLinkMarkup(std::string_view text);
 std::vector<std::string> ArticleSnippets(std::string_view text,
                                          const std::vector<std::string>& words);
 
-// `text` folded to lower case through the engine's case table.
+// `text` folded to lower case through the case table the engine folds with
+// (base/text/case_table.h).
 std::string FoldCase(std::string_view text);
 
 // Where `words` occur in `text`, without regard to case: [start, end) byte

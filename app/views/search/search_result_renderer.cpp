@@ -46,7 +46,7 @@ CSearchResultRenderer::CSearchResultRenderer(const CInterfaceFonts& fonts)
         for (int byte = 32; byte < 256; ++byte)
             m_advance[face][static_cast<std::size_t>(byte)] =
                 static_cast<float>(exact.horizontalAdvance(
-                    QChar(plumbing::DecodeByte(static_cast<unsigned char>(byte)))));
+                    QChar(base::DecodeByte(static_cast<unsigned char>(byte)))));
     }
     m_heading = m_fonts[kBold];
     if (m_heading.pointSizeF() > 0)

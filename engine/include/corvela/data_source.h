@@ -8,6 +8,11 @@
 
 class Index;
 
+// Every engine interface keeps its destructor protected, in its place in the
+// virtual table, so that a caller cannot delete an engine object.  Data
+// sources are destroyed by the engine's own deleter.
+struct EngineDeleter;
+
 // Item identifier: the top 10 bits hold the position of the item's source in the
 // engine's source list, the low 22 bits the item's number inside the source (a
 // rubric's pre-order number with the root 0, an article's table position).
@@ -28,8 +33,10 @@ enum SourceType { kSourceRepertory = 1, kSourceMateriaMedica = 2, kSourceUserArt
 // Base of rubrics (Topic), articles (Article) and remedies (Remedy).
 // Items belong to the engine; callers never delete them.
 class DataItem {
-public:
+protected:
     virtual ~DataItem() = default;
+
+public:
     // 1 for a rubric; 2 for an article and also for a remedy.
     virtual int GetKind() = 0;
     // A rubric's parent (null for the root); null for articles and remedies.
@@ -43,8 +50,11 @@ public:
 // Every string returned points into engine memory (usually the mapped file) and
 // stays valid while the source is loaded.
 class DataSource {
-public:
+protected:
+    friend struct EngineDeleter;
     virtual ~DataSource() = default;                          // slot 0
+
+public:
     virtual int GetType() = 0;                                // 1: SourceType
     virtual const Guid* GetGuid() = 0;                        // 2: never null
     virtual int GetPosition() = 0;                            // 3: -1 until set

@@ -8,8 +8,10 @@
 // Word strings point into the mapping and stay valid while the index is open.
 // Entry positions k are not range-checked: callers iterate 0 .. GetWordCount()-1.
 class Index {
-public:
+protected:
     virtual ~Index() = default;                               // unmaps and closes
+
+public:
     // Maps the file; false when it is missing, cannot be mapped or is malformed.
     virtual bool Open(const char* path) = 0;
     virtual unsigned GetWordCount() = 0;                      // 0 while nothing is open
@@ -34,7 +36,7 @@ public:
     // Lower-cases the word (code page 1251) and appends item to its postings.
     virtual void AddWord(const char* word, std::int32_t item) = 0;
     // Why the last Save (or Check) failed; empty after a success.  Valid until
-    // the next call on the builder.
+    // the next Begin, Clear, Check or Save.
     virtual const char* GetSaveError() = 0;
     // The limits Save enforces, checked without writing anything.
     virtual bool Check() = 0;

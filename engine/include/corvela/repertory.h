@@ -17,6 +17,9 @@ public:
     virtual int GetGrade(int entry) = 0;                      // 7: 0..255; -1 out of range
     virtual int GetChildCount() = 0;                          // 8
     virtual Topic* GetChild(int position) = 0;                // 9: position below the count (null otherwise)
+
+protected:
+    ~Topic() override = default;
 };
 
 class Repertory : public DataSource {
@@ -25,6 +28,9 @@ public:
     // By item identifier or pre-order number (the top 10 bits are ignored);
     // null when not below the number of rubrics.
     virtual Topic* GetTopic(std::uint32_t id) = 0;            // 19
+
+protected:
+    ~Repertory() override = default;
 };
 
 // What RepertoryBuilder::Begin is given; the pointers must stay valid until Save returns.
@@ -41,8 +47,10 @@ struct RepertoryDescription {
 // The repertory compiler (one instance, owned by the facade).
 // Calling order: Begin; depth-first AddTopic, AddRemedy..., children, CloseTopic; Save.
 class RepertoryBuilder {
-public:
+protected:
     virtual ~RepertoryBuilder() = default;
+
+public:
     virtual void Begin(const RepertoryDescription* description) = 0;
     virtual void End() = 0;                                   // does nothing
     // Opens a new rubric as the last child of the open one (or as the root);
@@ -57,8 +65,12 @@ public:
     // 0 when there is no root, a file cannot be written, or the tree does not
     // fit the format; GetSaveError then says why and which rubric or word.
     virtual int Save(const char* path) = 0;
+    // The names AddRemedy did not find, each once, in order of first
+    // occurrence; the list is kept across compilations.  A name stays valid
+    // as long as the engine; null when position is not below the count.
     virtual int GetUnknownRemedyCount() = 0;
-    virtual const char* GetUnknownRemedy(int position) = 0;  // position below the count
-    // Why the last Save failed; empty after a success.
+    virtual const char* GetUnknownRemedy(int position) = 0;
+    // Why the last Save failed; empty after a success or a Begin.  Valid until
+    // the next Begin or Save.
     virtual const char* GetSaveError() = 0;
 };

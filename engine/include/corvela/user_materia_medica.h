@@ -19,6 +19,9 @@ public:
     virtual UserMMArticle* GetOrCreateArticle(int remedy) = 0;  // 27
     virtual void DeleteArticle(int remedy) = 0;               // 28
     virtual void DropBackingFile() = 0;                       // 29
+
+protected:
+    ~UserMateriaMedica() override = default;
 };
 
 class UserMMArticle : public Article {
@@ -28,6 +31,9 @@ public:
     virtual void SetParent(DataItem* parent) = 0;             // 9
     virtual void SetText(const char* text) = 0;               // 10: drops the owner's backing file
     virtual void SetRichText(const char* rtf) = 0;            // 11: drops the owner's backing file
+
+protected:
+    ~UserMMArticle() override = default;
 };
 
 // A single free-standing article with a name (text 1), an author (text 3) and
@@ -45,4 +51,7 @@ public:
     virtual void SetArticleText(const char* text) = 0;        // 26
     virtual const char* GetArticleRichText() = 0;             // 27
     virtual void SetArticleRichText(const char* rtf) = 0;     // 28
+
+protected:
+    ~UserArticle() override = default;
 };

@@ -34,6 +34,9 @@ RankedList Sample() {
 struct SortCase {
     int sortType;
     const char* expected;
+
+    // Names the case in test listings.
+    friend void PrintTo(const SortCase& c, std::ostream* os) { *os << "sort type " << c.sortType; }
 };
 
 class RankSort : public ::testing::TestWithParam<SortCase> {};

@@ -4,18 +4,17 @@
 
 #include <filesystem>
 
+#include "base/files/atomic_file.h"
 #include "catalogue/remedy_list_impl.h"
 #include "materia/materia_medica_builder_impl.h"
 #include "materia/materia_medica_impl.h"
 #include "materia_source.h"
 #include "scratch_directory.h"
-#include "source_file.h"
 
 TEST(RealData, BoerickeCompilesAndOpensWhole) {
     const std::string shared = MERIDANE_SHARED_DATA_DIR;
     std::string text, error;
-    if (!corvela_sources::ReadWholeFile(shared + "/boericke.mms", &text, &error))
-        GTEST_SKIP() << error;
+    if (!base::ReadWholeFile(shared + "/boericke.mms", &text, &error)) GTEST_SKIP() << error;
     corvela_sources::MateriaMedicaSource source;
     corvela_sources::SourceError sourceError;
     ASSERT_TRUE(

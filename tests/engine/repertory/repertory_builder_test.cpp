@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 #include "repertory/repertory_impl.h"
 #include "repertory_fixture.h"
@@ -48,6 +49,19 @@ TEST(RepertoryBuilder, ResolvesAnyCatalogueNameAndListsUnknownOnesOnce) {
     EXPECT_EQ(b.AddRemedy("acon", 1), -1);  // the root is closed
     b.Begin(&TestDescription());
     EXPECT_EQ(b.GetUnknownRemedyCount(), before + 2);  // kept across compilations
+}
+
+TEST(RepertoryBuilder, UnknownNamesStayWhereTheyAreWhileTheListGrows) {
+    RepertoryBuilder& b = Builder();
+    b.Begin(&TestDescription());
+    ASSERT_GE(b.AddTopic("root"), 0);
+    const int position = b.GetUnknownRemedyCount();
+    EXPECT_EQ(b.AddRemedy("stays-put", 1), -1);
+    const char* name = b.GetUnknownRemedy(position);
+    ASSERT_STREQ(name, "stays-put");
+    for (int i = 0; i < 1000; ++i) b.AddRemedy(("grows-" + std::to_string(i)).c_str(), 1);
+    EXPECT_EQ(b.GetUnknownRemedy(position), name);
+    EXPECT_STREQ(name, "stays-put");
 }
 
 TEST(RepertoryBuilder, NamesTheIndexByCuttingAtTheLastDotOfThePath) {

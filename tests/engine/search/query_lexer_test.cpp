@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "printable.h"
+
 namespace {
 
 // The tokens of text as "kind:start-end:text" joined by spaces, up to the end.
@@ -26,6 +28,9 @@ std::string Lex(const std::string& text) {
 struct LexCase {
     std::string text;
     std::string tokens;
+
+    // Names the case in test listings.
+    friend void PrintTo(const LexCase& c, std::ostream* os) { *os << Printable(c.text); }
 };
 
 class LexerTable : public ::testing::TestWithParam<LexCase> {};

@@ -1,8 +1,8 @@
 // The demo materia medica sources parse, and hold the articles the demo needs.
 #include <gtest/gtest.h>
 
+#include "base/files/atomic_file.h"
 #include "materia_source.h"
-#include "source_file.h"
 
 namespace corvela_sources {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 MateriaMedicaSource ParseDemo(const std::string& name) {
     const std::string path = std::string(MERIDANE_DEMO_DIR) + "/" + name;
     std::string text, why;
-    EXPECT_TRUE(ReadWholeFile(path, &text, &why)) << why;
+    EXPECT_TRUE(base::ReadWholeFile(path, &text, &why)) << why;
     MateriaMedicaSource source;
     SourceError error;
     EXPECT_TRUE(ParseMateriaMedicaSource(text, path, &source, &error)) << error.ToString();

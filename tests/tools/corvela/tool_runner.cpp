@@ -1,41 +1,13 @@
 #include "tool_runner.h"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <stdlib.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
-extern char** environ;
-
 ToolRun RunTool(const std::vector<std::string>& args) {
-    TempDir capture;
-    const std::string outPath = capture / "out", errPath = capture / "err";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    std::vector<std::string> argv{CORVELA_TOOL_PATH};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> pointers;
-    for (std::string& arg : argv) pointers.push_back(arg.data());
-    pointers.push_back(nullptr);
-    pid_t pid = 0;
-    ToolRun run;
-    if (posix_spawn(&pid, CORVELA_TOOL_PATH, &actions, nullptr, pointers.data(), environ) == 0) {
-        int status = 0;
-        if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) run.status = WEXITSTATUS(status);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    run.out = ReadBytes(outPath);
-    run.err = ReadBytes(errPath);
-    return run;
+    return RunProgram(CORVELA_TOOL_PATH, args);
 }
 
 TempDir::TempDir() {

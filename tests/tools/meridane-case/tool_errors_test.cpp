@@ -27,6 +27,9 @@ struct Refusal {
     std::vector<std::string> args;  // "CASE" stands for the sample case
     int status;
     const char* message;  // the first line of stderr
+
+    // Names the case in test listings.
+    friend void PrintTo(const Refusal& c, std::ostream* os) { *os << c.label; }
 };
 
 class ToolRefuses : public ToolErrors, public ::testing::WithParamInterface<Refusal> {};

@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
-struct ToolRun {
-    int status = -1;  // the exit status, -1 when the tool did not exit normally
-    std::string out;  // stdout
-    std::string err;  // stderr
-};
+#include "program_run.h"
+
+using ToolRun = ProgramRun;
 
 // Runs "meridane-case --home HOME ARGS..." (no shell involved).
 ToolRun RunTool(const std::vector<std::string>& args);

@@ -1,12 +1,12 @@
 // corvela compile-mm SOURCE.mms OUTPUT.mmb
 #include <corvela.h>
 
+#include "base/files/atomic_file.h"
 #include "command.h"
 #include "compile_report.h"
 #include "console.h"
 #include "materia_compiler.h"
 #include "materia_source.h"
-#include "source_file.h"
 
 namespace corvela_cli {
 
@@ -14,7 +14,7 @@ int RunCompileMateriaMedica(const Arguments& arguments, const Options&) {
     const std::string& sourcePath = arguments[0];
     const std::string& outputPath = arguments[1];
     std::string text, error;
-    if (!corvela_sources::ReadWholeFile(sourcePath, &text, &error)) return Fail(error);
+    if (!base::ReadWholeFile(sourcePath, &text, &error)) return Fail(error);
     corvela_sources::MateriaMedicaSource source;
     corvela_sources::SourceError sourceError;
     if (!corvela_sources::ParseMateriaMedicaSource(text, sourcePath, &source, &sourceError))

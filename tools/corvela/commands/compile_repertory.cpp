@@ -3,12 +3,12 @@
 
 #include <cstdio>
 
+#include "base/files/atomic_file.h"
 #include "command.h"
 #include "compile_report.h"
 #include "console.h"
 #include "repertory_compiler.h"
 #include "repertory_source.h"
-#include "source_file.h"
 
 namespace corvela_cli {
 
@@ -16,7 +16,7 @@ int RunCompileRepertory(const Arguments& arguments, const Options&) {
     const std::string& sourcePath = arguments[0];
     const std::string& outputPath = arguments[1];
     std::string text, error;
-    if (!corvela_sources::ReadWholeFile(sourcePath, &text, &error)) return Fail(error);
+    if (!base::ReadWholeFile(sourcePath, &text, &error)) return Fail(error);
     corvela_sources::RepertorySource source;
     corvela_sources::SourceError sourceError;
     if (!corvela_sources::ParseRepertorySource(text, sourcePath, &source, &sourceError))

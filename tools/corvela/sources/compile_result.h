@@ -14,4 +14,20 @@ struct CompileResult {
                                                // builder's unknown list (code page 1251)
 };
 
+// What one of the engine's builders (RepertoryBuilder, MateriaMedicaBuilder)
+// reports after Save answered `saved`: the unknown names it listed beyond the
+// first `knownUnknowns`, and why the save failed.
+template <class Builder>
+CompileResult TakeCompileResult(Builder& builder, int knownUnknowns, bool saved) {
+    CompileResult result;
+    result.saved = saved;
+    for (int i = knownUnknowns; i < builder.GetUnknownRemedyCount(); ++i)
+        result.unknownRemedies.emplace_back(builder.GetUnknownRemedy(i));
+    if (!saved) {
+        const char* why = builder.GetSaveError();
+        if (why != nullptr) result.error = why;
+    }
+    return result;
+}
+
 }  // namespace corvela_sources

@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "cp1251.h"
+#include "base/rtf/rtf_text.h"
+#include "base/text/utf8.h"
 #include "materia_articles.h"
 #include "materia_source.h"
 #include "remedy_names.h"
-#include "rtf_plain_text.h"
 #include "source_lines.h"
 #include "source_writer_support.h"
 
@@ -41,7 +41,7 @@ void AppendPart(std::string_view text, std::string* out) {
         if (end == std::string_view::npos) end = text.size();
         const std::string_view line = text.substr(start, end - start);
         if (!line.empty() && line[0] == '@') *out += '@';
-        AppendCp1251AsUtf8(line, out);
+        base::AppendCp1251AsUtf8(line, out);
         *out += '\n';
         start = end + 1;
     }
@@ -59,11 +59,11 @@ bool AppendArticleLine(Corvela& engine, int remedy, std::string* out, std::strin
     std::string_view title = engine.GetRemedy(remedy)->GetLongName();
     if (title.find_first_of("\r\n") != std::string_view::npos) title = {};
     *out += "@article ";
-    AppendCp1251AsUtf8(name, out);
+    base::AppendCp1251AsUtf8(name, out);
     *out += " |";
     if (!title.empty()) {
         *out += ' ';
-        AppendCp1251AsUtf8(title, out);
+        base::AppendCp1251AsUtf8(title, out);
     }
     *out += '\n';
     return true;
@@ -74,7 +74,7 @@ std::string ArticleLabel(Corvela& engine, std::size_t number, int remedy) {
     if (remedy != -1) {
         Remedy* known =
             remedy >= 0 && remedy < engine.GetRemedyCount() ? engine.GetRemedy(remedy) : nullptr;
-        about = known != nullptr ? Cp1251ToUtf8(known->GetShortName())
+        about = known != nullptr ? base::Cp1251ToUtf8(known->GetShortName())
                                  : "remedy number " + std::to_string(remedy);
     }
     return "article " + std::to_string(number) + " (" + about + ")";
@@ -93,7 +93,7 @@ bool AppendArticle(Corvela& engine, std::size_t number, Article& article, std::s
         return refuse("its text " + *problem + ", which a source cannot hold");
     if (auto problem = PartProblem(rtf))
         return refuse("its rich text " + *problem + ", which a source cannot hold");
-    if (text.empty() && !rtf.empty() && !RtfPlainText(rtf).empty())
+    if (text.empty() && !rtf.empty() && !rtf::Cp1251PlainText(rtf).empty())
         return refuse(
             "its text is empty while its rich text is not; compiled again it would get "
             "the rich text's plain text");

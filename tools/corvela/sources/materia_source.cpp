@@ -1,6 +1,7 @@
 #include "materia_source.h"
 
-#include "rtf_plain_text.h"
+#include "base/rtf/rtf_text.h"
+#include "base/text/blank_lines.h"
 
 namespace corvela_sources {
 namespace {
@@ -38,7 +39,7 @@ public:
         ++m_lines;
     }
     std::string Take() {
-        std::string text = TrimBlankLines(m_text);
+        std::string text = base::TrimBlankLines(m_text);
         m_text.clear();
         m_lines = 0;
         return text;
@@ -54,7 +55,7 @@ void FinishArticle(SourceArticle* article, Part* text, Part* rtf,
     article->text = text->Take();
     if (article->hasRtf) {
         article->rtf = rtf->Take();
-        if (article->text.empty()) article->text = RtfPlainText(article->rtf);
+        if (article->text.empty()) article->text = rtf::Cp1251PlainText(article->rtf);
     }
     articles->push_back(std::move(*article));
 }

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "cp1251.h"
+#include "base/text/utf8.h"
 #include "remedy_names.h"
 #include "source_error.h"
 #include "source_writer_support.h"
@@ -44,7 +44,7 @@ public:
     }
 
 private:
-    static std::string AsUtf8(const std::string& cp1251) { return Cp1251ToUtf8(cp1251); }
+    static std::string AsUtf8(const std::string& cp1251) { return base::Cp1251ToUtf8(cp1251); }
     Corvela& m_engine;
     std::vector<std::optional<std::string>> m_names;
 };
@@ -75,7 +75,7 @@ bool WriteRepertorySource(Repertory& repertory, Corvela& engine, std::string* ou
         }
         text.append(depth, '\t');
         if (rubricText.empty()) text += ' ';  // a blank text, dropped again when read
-        AppendCp1251AsUtf8(rubricText, &text);
+        base::AppendCp1251AsUtf8(rubricText, &text);
         for (int i = 0; i < remedyCount; ++i) {
             std::string reason;
             const std::string* name = names.Get(topic->GetRemedy(i), &reason);

@@ -18,6 +18,15 @@ struct SourceHeader {
     bool hasFlags = false;  // false: the format's default applies
 
     std::uint32_t FlagsOr(std::uint32_t fallback) const { return hasFlags ? flags : fallback; }
+
+    // The header as a builder's description (RepertoryDescription or
+    // MateriaMedicaDescription); the texts stay owned by this header.
+    template <class Description>
+    Description Describe(std::uint32_t defaultFlags) const {
+        return Description{id.c_str(),           texts[0].c_str(), texts[1].c_str(),
+                           texts[2].c_str(),     texts[3].c_str(), texts[4].c_str(),
+                           FlagsOr(defaultFlags)};
+    }
 };
 
 class SourceHeaderParser {

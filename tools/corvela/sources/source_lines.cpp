@@ -1,6 +1,6 @@
 #include "source_lines.h"
 
-#include "cp1251.h"
+#include "base/text/utf8.h"
 
 namespace corvela_sources {
 
@@ -18,10 +18,10 @@ bool SourceLineReader::Next(SourceLine* line) {
     ++m_number;
     line->number = m_number;
     line->text.clear();
-    Utf8Problem problem;
-    if (!AppendUtf8AsCp1251(raw, &line->text, &problem)) {
+    base::Utf8Problem problem;
+    if (!base::AppendUtf8AsCp1251(raw, &line->text, &problem)) {
         m_failed = true;
-        m_error = ErrorAt(m_number, DescribeProblem(problem));
+        m_error = ErrorAt(m_number, base::DescribeProblem(problem));
         return false;
     }
     m_pos = end + 1;

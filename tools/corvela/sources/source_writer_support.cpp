@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "cp1251.h"
+#include "base/text/utf8.h"
 
 namespace corvela_sources {
 
@@ -30,7 +30,7 @@ bool AppendSourceHeader(DataSource& source, std::uint32_t defaultFlags, std::str
         }
         header += keyword;
         header += ' ';
-        AppendCp1251AsUtf8(value, &header);
+        base::AppendCp1251AsUtf8(value, &header);
         header += '\n';
     }
     if (source.GetFlags() != defaultFlags) {

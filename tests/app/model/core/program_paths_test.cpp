@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "base/files/user_folders.h"
 #include "saved_environment.h"
 #include "scratch_dir.h"
 
@@ -16,21 +17,21 @@ SavedEnvironment Clean() {
 
 }  // namespace
 
-// The engine finds the same folders (engine/platform/user_folders.h).
+// The program finds the user folders where the engine does (base/files/user_folders.h).
 TEST(ProgramPaths, UserFoldersFollowTheVariables) {
     const SavedEnvironment saved = Clean();
     SavedEnvironment::Set("HOME", "/home/jane/");
-    EXPECT_EQ(UserDataDirectory(), "/home/jane/.local/share/meridane");
-    EXPECT_EQ(UserConfigDirectory(), "/home/jane/.config/meridane");
+    EXPECT_EQ(base::UserDataDirectory(), "/home/jane/.local/share/meridane");
+    EXPECT_EQ(base::UserConfigDirectory(), "/home/jane/.config/meridane");
     EXPECT_EQ(UserIniPath(), "/home/jane/.config/meridane/meridane.ini");
     SavedEnvironment::Set("XDG_DATA_HOME", "data");  // relative: ignored
     SavedEnvironment::Set("XDG_CONFIG_HOME", "/cfg");
-    EXPECT_EQ(UserDataDirectory(), "/home/jane/.local/share/meridane");
-    EXPECT_EQ(UserConfigDirectory(), "/cfg/meridane");
+    EXPECT_EQ(base::UserDataDirectory(), "/home/jane/.local/share/meridane");
+    EXPECT_EQ(base::UserConfigDirectory(), "/cfg/meridane");
     SavedEnvironment::Set("XDG_DATA_HOME", "/xdg/");
-    EXPECT_EQ(UserDataDirectory(), "/xdg/meridane");
+    EXPECT_EQ(base::UserDataDirectory(), "/xdg/meridane");
     SavedEnvironment::Set("MERIDANE_DATA", "/srv/remedies/");
-    EXPECT_EQ(UserDataDirectory(), "/srv/remedies");
+    EXPECT_EQ(base::UserDataDirectory(), "/srv/remedies");
 }
 
 TEST(ProgramPaths, NewUserMateriaMedicasGoToTheUserDataFolder) {

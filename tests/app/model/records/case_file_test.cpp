@@ -76,6 +76,9 @@ struct BrokenFile {
     const char* from;  // replaced in the sample case ...
     const char* to;    // ... by this
     const char* message;
+
+    // Names the case in test listings.
+    friend void PrintTo(const BrokenFile& c, std::ostream* os) { *os << '"' << c.message << '"'; }
 };
 
 class CaseFileRefuses : public ::testing::TestWithParam<BrokenFile> {};

@@ -73,6 +73,9 @@ struct FileCase {
     const char* text;
     const char* name;   // what the record's name becomes
     const char* title;  // ... and its title
+
+    // Names the case in test listings.
+    friend void PrintTo(const FileCase& c, std::ostream* os) { *os << c.label; }
 };
 
 class PractitionerFileContent : public records_test::HomeTest,

@@ -97,6 +97,9 @@ struct Unresolved {
     const char* label;
     const char* from;  // replaced in the sample case
     const char* to;
+
+    // Names the case in test listings.
+    friend void PrintTo(const Unresolved& c, std::ostream* os) { *os << c.label; }
 };
 
 class TopicNotFound : public TopicRefresh, public ::testing::WithParamInterface<Unresolved> {};
