@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "base/files/atomic_file.h"
 #include "materia_compiler.h"
 #include "repertory_compiler.h"
-#include "source_file.h"
 
 namespace fs = std::filesystem;
 
@@ -133,7 +133,7 @@ bool CompileSharedData(std::string* why) {
     corvela_sources::SourceError error;
 
     corvela_sources::RepertorySource repertory;
-    if (!corvela_sources::ReadWholeFile(SharedFile("kent.rps"), &text, why)) return false;
+    if (!base::ReadWholeFile(SharedFile("kent.rps"), &text, why)) return false;
     if (!corvela_sources::ParseRepertorySource(text, SharedFile("kent.rps"), &repertory, &error)) {
         *why = error.ToString();
         return false;
@@ -147,7 +147,7 @@ bool CompileSharedData(std::string* why) {
     }
 
     corvela_sources::MateriaMedicaSource materia;
-    if (!corvela_sources::ReadWholeFile(SharedFile("boericke.mms"), &text, why)) return false;
+    if (!base::ReadWholeFile(SharedFile("boericke.mms"), &text, why)) return false;
     if (!corvela_sources::ParseMateriaMedicaSource(text, SharedFile("boericke.mms"), &materia,
                                                    &error)) {
         *why = error.ToString();
