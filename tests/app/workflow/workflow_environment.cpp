@@ -9,10 +9,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "base/files/atomic_file.h"
 #include "materia_compiler.h"
 #include "repertory_compiler.h"
+#include "scratch_directory.h"
 
 namespace fs = std::filesystem;
 
@@ -22,18 +24,22 @@ namespace {
 // Set in the run inside the scratch folder: the folder's path.
 constexpr const char* kScratchVariable = "MERIDANE_WORKFLOW_SCRATCH";
 
+// The folder, in the run inside it.
 std::string g_scratch;
+// The folder, in the first run, which removes it.
+std::optional<ScratchDirectory> g_owned;
 
-void RemoveScratch() {
-    std::error_code ignored;
-    if (!g_scratch.empty()) fs::remove_all(g_scratch, ignored);
+// Ends the first run without the exit handlers: its engine must not write
+// its list of sources into the folder just removed.
+[[noreturn]] void EndFirstRun(int status) {
+    g_owned.reset();
+    std::fflush(nullptr);
+    ::_exit(status);
 }
 
 [[noreturn]] void Fail(const std::string& what) {
     std::fprintf(stderr, "workflow test: %s\n", what.c_str());
-    RemoveScratch();
-    std::fflush(nullptr);
-    ::_exit(1);
+    EndFirstRun(1);
 }
 
 std::string SharedFile(const char* name) {
@@ -84,9 +90,9 @@ void EnterScratchRun(char** argv) {
         g_scratch = scratch;
         return;
     }
-    std::string pattern = (fs::temp_directory_path() / "meridane-workflow-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) Fail("cannot make a scratch folder");
-    g_scratch = pattern;
+    g_owned.emplace();
+    if (g_owned->Path().empty()) Fail("cannot make a scratch folder");
+    g_scratch = g_owned->Path();
     const fs::path root(g_scratch);
     for (const char* folder : {"home", "data", "config", "xdg-data", "runtime", "cases"})
         fs::create_directories(root / folder);
@@ -101,8 +107,6 @@ void EnterScratchRun(char** argv) {
     ::setenv("XDG_RUNTIME_DIR", (root / "runtime").c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::setenv(kScratchVariable, g_scratch.c_str(), 1);
-    // The engine writes its list of sources when the process ends, after
-    // every exit handler of the run: the folder goes when the run has ended.
     std::fflush(nullptr);
     const pid_t run = ::fork();
     if (run < 0) Fail("cannot start the test program again");
@@ -115,11 +119,7 @@ void EnterScratchRun(char** argv) {
     while (::waitpid(run, &status, 0) < 0) {
         if (errno != EINTR) Fail("lost the test run");
     }
-    RemoveScratch();
-    // Without the exit handlers: this process's engine must not write its
-    // list of sources into the folder just removed.
-    std::fflush(nullptr);
-    ::_exit(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+    EndFirstRun(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
 }
 
 bool UsesSharedData() {
