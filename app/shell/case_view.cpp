@@ -1,6 +1,7 @@
 #include "shell/case_view.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,6 +50,46 @@ void CCaseView::Rebuild() {
     m_renderer->Build(host != nullptr ? host->CurrentCase() : nullptr);
     m_renderer->Layout(width());
     m_nodesValid = true;
+    // A node gone from the end leaves the last one selected.
+    if (m_selected >= m_renderer->Count()) m_selected = m_renderer->Count() - 1;
+}
+
+void CCaseView::SetSelectedIndex(int index) {
+    const int count = Renderer().Count();
+    const int selected = count == 0 || index < 0 ? -1 : std::min(index, count - 1);
+    if (selected == m_selected) return;
+    m_selected = selected;
+    m_cacheValid = false;
+    update();
+}
+
+void CCaseView::keyPressEvent(QKeyEvent* event) {
+    const int count = Renderer().Count();
+    switch (event->key()) {
+        case Qt::Key_Up:
+            SetSelectedIndex(m_selected < 0 ? count - 1 : std::max(0, m_selected - 1));
+            break;
+        case Qt::Key_Down:
+            SetSelectedIndex(m_selected < 0 ? 0 : m_selected + 1);
+            break;
+        case Qt::Key_Home:
+            SetSelectedIndex(0);
+            break;
+        case Qt::Key_End:
+            SetSelectedIndex(count - 1);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (m_selected >= 0 && m_selected < count) {
+                const CTopic& topic = Renderer().At(m_selected);
+                Q_EMIT TopicChosen(topic.Kind(), topic.Item());
+            }
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    event->accept();
 }
 
 const CCaseViewRenderer& CCaseView::Renderer() {
@@ -64,7 +105,7 @@ void CCaseView::paintEvent(QPaintEvent*) {
         m_cache = QPixmap(pixels);
         m_cache.setDevicePixelRatio(ratio);
         QPainter cachePainter(&m_cache);
-        m_renderer->Paint(cachePainter, rect(), hasFocus(), m_hover);
+        m_renderer->Paint(cachePainter, rect(), hasFocus(), m_hover, m_selected);
         m_cacheValid = true;
     }
     QPainter painter(this);

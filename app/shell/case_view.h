@@ -4,6 +4,9 @@
 // button's menu) emits TopicChosen; the application opens or brings forward
 // the item's window.
 //
+// The keyboard moves a selection over the nodes (Up, Down, Home, End) and
+// Enter or Return chooses the selected node as a click does.
+//
 // One instance lives in the patient bar for the whole run (Instance()).  It
 // reads the case from CCaseHost::Current() and repaints on EV_UPDATE_ANALYSIS
 // and EV_CASE_MODIFIED.
@@ -47,6 +50,11 @@ public:
     // there does); nothing when no node does.
     void ChooseAt(const QPoint& point);
 
+    // The node selected by the keyboard, by index; -1 for none.
+    int SelectedIndex() const { return m_selected; }
+    // Selects node `index` (clamped to the nodes; -1: none) and repaints.
+    void SetSelectedIndex(int index);
+
 Q_SIGNALS:
     // A node was chosen; `item` is null for the patient node.
     void TopicChosen(CCaseView::TopicKind kind, COneItem* item);
@@ -61,6 +69,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Rebuild();
@@ -72,6 +81,7 @@ private:
     bool m_cacheValid = false;
     bool m_nodesValid = false;
     int m_hover = -1;
+    int m_selected = -1;
     Qt::MouseButton m_pressed = Qt::NoButton;
     std::unique_ptr<CEventReceiver> m_receiver;
 };

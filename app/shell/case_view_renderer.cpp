@@ -54,8 +54,8 @@ int CCaseViewRenderer::HitTest(const QPoint& point) const {
     return -1;
 }
 
-void CCaseViewRenderer::Paint(QPainter& painter, const QRect& area, bool focused,
-                              int hover) const {
+void CCaseViewRenderer::Paint(QPainter& painter, const QRect& area, bool focused, int hover,
+                              int selected) const {
     painter.fillRect(area, focused ? FocusedBackground() : QColor(255, 255, 255));
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setFont(m_font);
@@ -67,11 +67,17 @@ void CCaseViewRenderer::Paint(QPainter& painter, const QRect& area, bool focused
         const CCaseView::CTopic& topic = *m_topics[i];
         const QRect box = topic.Box();
         if (!box.intersects(area)) continue;
-        if (i == hover) {
+        if (i == hover || i == selected) {
             QPainterPath path;
             path.addRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-            painter.fillPath(path, focused ? QColor(74, 130, 215) : QColor(229, 241, 251));
-            painter.setPen(focused ? QColor(150, 185, 235) : QColor(160, 200, 235));
+            if (i == selected) {
+                // The keyboard's node: a firmer fill and a frame of its own.
+                painter.fillPath(path, focused ? QColor(90, 145, 225) : QColor(204, 226, 248));
+                painter.setPen(QPen(focused ? QColor(255, 255, 255) : QColor(49, 106, 197), 1));
+            } else {
+                painter.fillPath(path, focused ? QColor(74, 130, 215) : QColor(229, 241, 251));
+                painter.setPen(focused ? QColor(150, 185, 235) : QColor(160, 200, 235));
+            }
             painter.drawPath(path);
         }
         DrawTopicGlyph(painter, topic.Kind(),

@@ -45,8 +45,10 @@ public:
 
     // Draws the background and the nodes into `painter` over `area`: black
     // first parts and dark blue second parts, both white on the focus
-    // background while `focused`; the node `hover` (-1: none) gets a light box.
-    void Paint(QPainter& painter, const QRect& area, bool focused, int hover) const;
+    // background while `focused`; the node `hover` (-1: none) gets a light
+    // box, the node `selected` (-1: none) a framed one.
+    void Paint(QPainter& painter, const QRect& area, bool focused, int hover,
+               int selected = -1) const;
 
     // The index of the first node whose box contains `point`; -1 when none.
     int HitTest(const QPoint& point) const;

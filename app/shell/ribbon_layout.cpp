@@ -54,6 +54,12 @@ constexpr CommandText kCommands[] = {
     {ID_ONLINE_PODCASTS, "Podcasts", nullptr, ShellIconKind::Podcasts},
     {ID_APP_ABOUT, "About", "About Meridane Suite", ShellIconKind::About},
     {ID_ONLINE_HELP_AND_TOTORIAL, "Online help and tutorials", nullptr, ShellIconKind::Help},
+    // Carried out by the active analysis window.
+    {ID_PRINT_CHART, "Print...", "Print the chart of the analysis", ShellIconKind::PrintChart},
+    {ID_EXPORT_CHART_PDF, "Export as PDF...", "Save the chart of the analysis as a PDF document",
+     ShellIconKind::ExportPdf},
+    {ID_EXPORT_CHART_PNG, "Export as PNG...", "Save the chart of the analysis as a PNG image",
+     ShellIconKind::ExportPng},
 };
 
 // A long caption of a large button on two lines, broken at the blank nearest
@@ -137,6 +143,11 @@ void BuildRibbon(CRibbonBar& ribbon) {
     AddRepertoriesButton(*references);
     AddLarge(*references, ID_OPEN_MATERIA_MEDICA);
     AddLarge(*references, ID_SEARCH);
+
+    CRibbonPanel* chart = patient->AddPanel(Localized("Chart"));
+    chart->AddSmallButton(ID_PRINT_CHART);
+    chart->AddSmallButton(ID_EXPORT_CHART_PDF);
+    chart->AddSmallButton(ID_EXPORT_CHART_PNG);
 
     CRibbonCategory* info = ribbon.AddCategory(Localized("Info"));
     CRibbonPanel* web = info->AddPanel(Localized("Web Links"));

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "model/records/case.h"
+#include "shell/analysis_screenshots.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
 #include "views/repertory/repertory_screenshots.h"
@@ -42,6 +43,8 @@ constexpr Scene kScenes[] = {
     {"real", TakeRepertoryKentScreenshots},
     {"demo", TakeSearchScreenshots},
     {"real", TakeSearchMateriaMedicaScreenshots},
+    {"demo", TakeAnalysisScreenshots},
+    {"real", TakeAnalysisKentScreenshots},
 };
 
 void TakePictures(const CScreenshotOptions& options) {

@@ -220,6 +220,33 @@ void Draw(QPainter& p, ShellIconKind kind) {
         case ShellIconKind::Help:
             Circle(p, QColor(60, 150, 90), QStringLiteral("?"));
             break;
+        case ShellIconKind::PrintChart:
+            p.setPen(QPen(kInk, 1));
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(4.5, 1.5, 7, 5));
+            p.setBrush(QColor(150, 160, 175));
+            p.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1.5, 1.5);
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(4.5, 9.5, 7, 5));
+            p.setPen(QPen(QColor(153, 204, 255), 1));
+            p.drawLine(QPointF(6, 11.5), QPointF(10, 11.5));
+            p.drawLine(QPointF(6, 13), QPointF(9, 13));
+            break;
+        case ShellIconKind::ExportPdf:
+            Page(p, QColor(200, 60, 50));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(200, 60, 50));
+            p.drawRect(QRectF(1.5, 8.5, 11, 5));
+            break;
+        case ShellIconKind::ExportPng:
+            Page(p, QColor(55, 104, 185));
+            p.setPen(QPen(QColor(170, 170, 170), 0.8));
+            p.drawLine(QPointF(5, 10), QPointF(11, 10));
+            p.drawLine(QPointF(8, 6.5), QPointF(8, 13));
+            p.setPen(QPen(kInk, 0.8));
+            p.setBrush(QColor(153, 204, 255));
+            p.drawRoundedRect(QRectF(6.5, 8.5, 3, 3), 0.6, 0.6);
+            break;
     }
 }
 

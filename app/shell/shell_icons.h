@@ -29,6 +29,9 @@ enum class ShellIconKind {
     Podcasts,
     About,
     Help,
+    PrintChart,
+    ExportPdf,
+    ExportPng,
 };
 
 // The icon of `kind`; QGuiApplication must exist.

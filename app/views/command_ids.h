@@ -44,3 +44,7 @@ inline constexpr int ID_ADD_SYMPTHOM2 = 32853;
 inline constexpr int ID_ADD_SYMPTHOM3 = 32800;
 inline constexpr int ID_ADD_SYMPTHOM4 = 32805;
 inline constexpr int IDC_REMEDYS = 32861;
+// The whole chart of the active analysis: printed, or written as PDF or PNG.
+inline constexpr int ID_PRINT_CHART = 32940;
+inline constexpr int ID_EXPORT_CHART_PDF = 32941;
+inline constexpr int ID_EXPORT_CHART_PNG = 32942;

@@ -49,5 +49,7 @@ int RunAddSymptom(const Invocation& invocation);
 int RunAddRubric(const Invocation& invocation);
 int RunSet(const Invocation& invocation);
 int RunRank(const Invocation& invocation);
+// Only when the tool is built with the program's chart (MERIDANE_CASE_CHART).
+int RunExportChart(const Invocation& invocation);
 
 }  // namespace meridane_case

@@ -48,12 +48,22 @@ const std::vector<Command>& Commands() {
          {{"--weight", true}, {"--exclude", true}, {"--include", true}, {"--sort", true}},
          &RunSet},
         {"rank",
-         "CASE.hom [--analysis K] [--sort N] [--matrix]",
-         "prints the ranking: NAME<TAB>COUNT<TAB>WEIGHT; --matrix adds the grades",
+         "CASE.hom [--analysis K] [--sort N] [--matrix] [--explain]",
+         "prints the ranking: NAME<TAB>COUNT<TAB>WEIGHT; --explain adds each counted rubric "
+         "with GRADE x WEIGHT, --matrix the grades",
          1,
          1,
-         {{"--analysis", true}, {"--sort", true}, {"--matrix", false}},
+         {{"--analysis", true}, {"--sort", true}, {"--matrix", false}, {"--explain", false}},
          &RunRank},
+#if defined(MERIDANE_CASE_CHART)
+        {"export-chart",
+         "CASE.hom OUT.pdf|OUT.png [--analysis K]",
+         "writes the whole chart of an analysis as a PDF (A4 pages) or one PNG image",
+         2,
+         2,
+         {{"--analysis", true}},
+         &RunExportChart},
+#endif
     };
     return commands;
 }

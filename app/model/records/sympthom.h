@@ -16,6 +16,8 @@
 template <class T>
 struct RecordChain;
 
+class DataItem;
+class DataSource;
 class Topic;
 
 class CSympthom {
@@ -58,6 +60,10 @@ public:
         // brought up to date with the repertory's current position; one without
         // (files of earlier versions) is found by Topic Id alone.  A topic that
         // is not found, or whose item is no rubric, is left as it is.
+        // A materia medica passage (Data Type 2) is found the same way in its
+        // materia medica: its Topic Id follows the article, or, found by
+        // position, it learns its materia medica's identifier; its passage is
+        // kept; true when the article was found.
         bool Refresh();
         // Fills the title, the path text and the remedy entries from `rubric`
         // (the entries are replaced).
@@ -77,6 +83,7 @@ public:
 
     private:
         void Hook() {}
+        bool RefreshArticle(DataSource& source, DataItem& item, bool named);
     };
 
     // A symptom named with the localised "Unknown Symptom", version 1.0, weight 1.

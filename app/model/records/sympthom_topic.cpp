@@ -91,20 +91,24 @@ bool CSympthom::CTopic::Refresh() {
     const std::uint32_t id = GetItemId();
     DataSource* source = nullptr;
     DataItem* item = nullptr;
-    if (m_dataType == kRubricTopic && !m_sourceId.IsNull()) {
-        // The repertory named by the topic, wherever discovery put it now.
+    const bool named = (m_dataType == kRubricTopic || m_dataType == kArticleTopic) &&
+                       !m_sourceId.IsNull();
+    if (named) {
+        // The source named by the topic, wherever discovery put it now.
         source = engine.FindDataSource(&m_sourceId);
         if (source != nullptr) item = source->GetItem(ItemNumber(id));
     } else {
         source = engine.GetDataSourceOfItem(id);
         if (source != nullptr) item = source->GetItem(id);
     }
-    // Only a rubric has a text and remedy entries; an article (or anything
-    // else the identifier may name) leaves the topic as it is.
-    if (item == nullptr || item->GetKind() != kItemTopic) return false;
+    if (item == nullptr) return false;
+    if (m_dataType == kArticleTopic) return RefreshArticle(*source, *item, named);
+    // Only a rubric has a text and remedy entries; anything else the
+    // identifier may name leaves the topic as it is.
+    if (item->GetKind() != kItemTopic) return false;
     Topic& rubric = *static_cast<Topic*>(item);
     if (m_dataType == kRubricTopic) {
-        if (!m_sourceId.IsNull())
+        if (named)
             m_topicId = static_cast<int>(rubric.GetId());
         else if (source->GetType() == kSourceRepertory)
             // A file of an earlier version: its rubric was found by position;
@@ -113,5 +117,17 @@ bool CSympthom::CTopic::Refresh() {
             m_sourceId = *source->GetGuid();
     }
     FillFrom(rubric);
+    return true;
+}
+
+bool CSympthom::CTopic::RefreshArticle(DataSource& source, DataItem& item, bool named) {
+    // An article topic keeps its passage; it only follows its article to the
+    // article's identifier in this run, or, for a topic saved without its
+    // materia medica, learns it.
+    if (item.GetKind() != kItemArticle || source.GetType() != kSourceMateriaMedica) return false;
+    if (named)
+        m_topicId = static_cast<int>(item.GetId());
+    else
+        m_sourceId = *source.GetGuid();
     return true;
 }

@@ -38,6 +38,29 @@ int SymptomWeightOf(int commandId) {
     return 0;
 }
 
+namespace {
+const SymptomCommand* CommandOfWeight(int weight) {
+    for (const SymptomCommand& command : kSymptomCommands)
+        if (command.weight == weight) return &command;
+    return nullptr;
+}
+}  // namespace
+
+int SymptomCommandOf(int weight) {
+    const SymptomCommand* command = CommandOfWeight(weight);
+    return command != nullptr ? command->id : 0;
+}
+
+const char* SymptomCaptionOf(int weight) {
+    const SymptomCommand* command = CommandOfWeight(weight);
+    return command != nullptr ? command->caption : "";
+}
+
+const char* SymptomToolTipOf(int weight) {
+    const SymptomCommand* command = CommandOfWeight(weight);
+    return command != nullptr ? command->toolTip : "";
+}
+
 void RegisterSymptomCommands(CCommandRegistry& commands) {
     for (const SymptomCommand& command : kSymptomCommands) {
         QAction* action = commands.Register(command.id, QString::fromLatin1(command.caption),

@@ -12,6 +12,13 @@ namespace analysis_window {
 // ID_ADD_SYMPTHOM4 → 4); 0 for any other command.
 int SymptomWeightOf(int commandId);
 
+// The command of a weight (1 → ID_ADD_SYMPTHOM1 ...), its button's caption
+// ("I" ... "IV") and tooltip ("Add symptom.\nSymptom weight modifier I" ...,
+// English); 0 and empty texts for any other weight.
+int SymptomCommandOf(int weight);
+const char* SymptomCaptionOf(int weight);
+const char* SymptomToolTipOf(int weight);
+
 // Registers the four add-symptom commands with their captions "I" ... "IV"
 // and the tooltips "Add symptom.\nSymptom weight modifier I" ... (localised),
 // without an application handler.

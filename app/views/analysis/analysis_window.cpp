@@ -5,7 +5,7 @@
 #include "plumbing/documents/doc_manager.h"
 #include "plumbing/documents/doc_template.h"
 #include "views/analysis/analysis_commands.h"
-#include "views/analysis/analysis_placeholder_view.h"
+#include "views/analysis/sympthom_pad_view.h"
 #include "views/case_access.h"
 #include "views/document_slots.h"
 #include "views/window_host.h"
@@ -20,7 +20,7 @@ QWidget* MakeAnalysisView(CDocument& document, CChildFrame& frame) {
     auto* analysis = document.ItemAs<CAnalysis>();
     if (theCase == nullptr || views::FindItemAs<CAnalysis>(*theCase, analysis) == nullptr)
         return nullptr;
-    return new CAnalysisPlaceholderView(document, &frame);
+    return new CSympthomPadView(analysis, &frame);
 }
 
 }  // namespace

@@ -208,6 +208,56 @@ private Q_SLOTS:
         QCOMPARE(chosen.count(), 1);
     }
 
+    void theKeyboardMovesASelectionAndEnterOpensIt() {
+        FakeHost host(shell_test::SampleCase());
+        CCaseView view;
+        view.resize(300, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QSignalSpy chosen(&view, &CCaseView::TopicChosen);
+        QCOMPARE(view.SelectedIndex(), -1);
+        QTest::keyClick(&view, Qt::Key_Return);  // nothing selected: nothing opens
+        QCOMPARE(chosen.count(), 0);
+        QTest::keyClick(&view, Qt::Key_Down);
+        QCOMPARE(view.SelectedIndex(), 0);
+        QTest::keyClick(&view, Qt::Key_End);
+        QCOMPARE(view.SelectedIndex(), 4);
+        QTest::keyClick(&view, Qt::Key_Down);  // stays on the last node
+        QCOMPARE(view.SelectedIndex(), 4);
+        QTest::keyClick(&view, Qt::Key_Up);
+        QTest::keyClick(&view, Qt::Key_Up);
+        QCOMPARE(view.SelectedIndex(), 2);
+        QTest::keyClick(&view, Qt::Key_Enter);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen[0][0].value<CCaseView::TopicKind>(), CCaseView::TopicKind::Episode);
+        QCOMPARE(chosen[0][1].value<COneItem*>(), host.CurrentCase()->GetFirstEpisode().GetNext());
+        QTest::keyClick(&view, Qt::Key_Home);
+        QTest::keyClick(&view, Qt::Key_Return);
+        QCOMPARE(chosen.count(), 2);
+        QCOMPARE(chosen[1][0].value<CCaseView::TopicKind>(), CCaseView::TopicKind::Patient);
+    }
+
+    void theSelectedNodeIsVisible() {
+        std::unique_ptr<CCase> theCase = shell_test::SampleCase();
+        CCaseViewRenderer renderer(CInterfaceFonts::Shared().Normal());
+        renderer.Build(theCase.get());
+        renderer.Layout(300);
+        const QPoint inside = renderer.At(3).Box().topLeft() + QPoint(2, 2);
+        for (bool focused : {false, true}) {
+            QImage plain(300, renderer.ContentHeight(), QImage::Format_RGB32);
+            QImage selected = plain;
+            {
+                QPainter painter(&plain);
+                renderer.Paint(painter, plain.rect(), focused, -1, -1);
+            }
+            {
+                QPainter painter(&selected);
+                renderer.Paint(painter, selected.rect(), focused, -1, 3);
+            }
+            QVERIFY(plain.pixelColor(inside) != selected.pixelColor(inside));
+        }
+    }
+
     void theRightButtonMenuOpensTheNode() {
         FakeHost host(shell_test::SampleCase());
         CCaseView view;

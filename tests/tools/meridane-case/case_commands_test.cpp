@@ -101,6 +101,39 @@ TEST_F(CaseCommands, RankPrintsTheRankingAndTheMatrix) {
     EXPECT_EQ(ReadFile(m_case), records_test::SampleCaseText());  // --sort is not stored
 }
 
+TEST_F(CaseCommands, RankExplainsEveryFigure) {
+    UseSample();
+    EXPECT_EQ(Ok({"rank", m_case, "--explain"}),
+              "bell\t2\t18\n"
+              "\tHead; Pain; throbbing\t4 x 3 = 12\n"
+              "\tHead; Pain; throbbing\t2 x 3 = 6\n"
+              "ars\t1\t12\n"
+              "\tMind; Anxiety; night\t4 x 3 = 12\n"
+              "acon\t1\t6\n"
+              "\tMind; Anxiety; night\t2 x 3 = 6\n"
+              "nux-v\t1\t6\n"
+              "\tStomach; Nausea\t3 x 2 = 6\n"
+              "puls\t1\t4\n"
+              "\tStomach; Nausea\t2 x 2 = 4\n");
+}
+
+TEST_F(CaseCommands, ExportChartWritesAPdfOrAPng) {
+    UseSample();
+    if (RunTool({"export-chart", "--help"}).status != 0)
+        GTEST_SKIP() << "the tool was built without the program's chart";
+    const std::string pdf = HomePath("chart.pdf");
+    const std::string png = HomePath("chart.PNG");
+    EXPECT_EQ(Ok({"export-chart", m_case, pdf}), pdf + "\n");
+    EXPECT_EQ(ReadFile(pdf).substr(0, 5), "%PDF-");
+    EXPECT_EQ(Ok({"export-chart", m_case, png, "--analysis", "0"}), png + "\n");
+    EXPECT_EQ(ReadFile(png).substr(1, 3), "PNG");
+    // Anything else is refused, and so is an analysis the case lacks.
+    EXPECT_EQ(RunTool({"export-chart", m_case, HomePath("chart.jpg")}).status, 2);
+    const ToolRun missing = RunTool({"export-chart", m_case, pdf, "--analysis", "4"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("no analysis 4"), std::string::npos);
+}
+
 TEST_F(CaseCommands, AddRubricFindsTheRubricByItsPath) {
     Ok({"new", m_case});
     Ok({"add", m_case, "analysis"});

@@ -123,8 +123,7 @@ TEST_F(ToolErrors, HelpGoesToStandardOutput) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
               "usage: meridane-case [--home DIR] [--data DIR] rank CASE.hom [--analysis K] "
-              "[--sort N] "
-              "[--matrix]");
+              "[--sort N] [--matrix] [--explain]");
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
-// rank CASE.hom [--analysis K] [--sort N] [--matrix]: the ranked remedies of
-// an analysis, NAME<TAB>COUNT<TAB>WEIGHT; with --matrix, after a blank line,
+// rank CASE.hom [--analysis K] [--sort N] [--matrix] [--explain]: the ranked
+// remedies of an analysis, NAME<TAB>COUNT<TAB>WEIGHT; with --explain each is
+// followed by the counted rubrics that gave to its figures, one a line,
+// <TAB>RUBRIC<TAB>GRADE x WEIGHT = PRODUCT; with --matrix, after a blank line,
 // NAME<TAB>grades of the counted rubrics in column order.
 #include "analysis/grade_matrix.h"
+#include "analysis/rank_explanation.h"
 #include "analysis/ranking.h"
 #include "case_access.h"
 #include "command.h"
@@ -30,9 +33,16 @@ int RunRank(const Invocation& invocation) {
     RankedList ranked;
     Calculate(analysis, ranked);
     std::string out;
+    const bool explain = invocation.Has("--explain");
     for (const CItems& entry : ranked) {
         out += Utf8(entry.m_name) + "\t" + std::to_string(entry.m_count) + "\t" +
                std::to_string(entry.m_weight) + "\n";
+        if (!explain) continue;
+        for (const RankContribution& part : ExplainRemedy(*analysis, entry.m_remedy)) {
+            out += "\t" + Utf8(part.topic->m_pathText) + "\t" + std::to_string(part.grade) +
+                   " x " + std::to_string(part.symptomWeight) + " = " +
+                   std::to_string(part.Product()) + "\n";
+        }
     }
     if (invocation.Has("--matrix")) {
         CGradeMatrix matrix;

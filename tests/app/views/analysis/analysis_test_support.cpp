@@ -1,0 +1,148 @@
+#include "analysis_test_support.h"
+
+#include <stdlib.h>
+
+#include <QPainter>
+#include <filesystem>
+
+#include "corvela.h"
+#include "model/events/event_codes.h"
+#include "plumbing/drawn/drawn_renderer.h"
+
+namespace fs = std::filesystem;
+
+namespace analysis_test {
+namespace {
+
+struct ScratchHome {
+    ScratchHome() {
+        std::string pattern = (fs::temp_directory_path() / "meridane-analysis-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) return;
+        m_path = pattern;
+        const fs::path program(MERIDANE_PROGRAM_DIR);
+        for (const char* name : {"remedy_synonyms.txt", "demo_en.rpb", "demo_en.idx",
+                                 "demo_mm_en.mmb", "demo_mm_en.idx"}) {
+            std::error_code ignored;
+            fs::copy_file(program / name, fs::path(m_path) / name, ignored);
+        }
+        ::setenv("MERIDANE_HOME", m_path.c_str(), 1);
+    }
+    ~ScratchHome() {
+        std::error_code ignored;
+        if (!m_path.empty()) fs::remove_all(m_path, ignored);
+    }
+    std::string m_path;
+};
+
+}  // namespace
+
+const std::string& UseDemoHome() {
+    static ScratchHome home;
+    return home.m_path;
+}
+
+std::uint32_t DemoRubric(std::initializer_list<const char*> path) {
+    DataSource* source = CorvelaInstance().FindDataSourceByName("REP_DEMO");
+    if (source == nullptr || source->GetType() != kSourceRepertory) return 0;
+    Topic* topic = static_cast<Repertory*>(source)->GetRoot();
+    for (const char* step : path) {
+        Topic* found = nullptr;
+        for (int i = 0; topic != nullptr && i < topic->GetChildCount() && found == nullptr; ++i)
+            if (std::string(topic->GetChild(i)->GetText()) == step) found = topic->GetChild(i);
+        topic = found;
+    }
+    return topic != nullptr ? topic->GetId() : 0;
+}
+
+int RemedyNumber(const char* name) {
+    Remedy* remedy = CorvelaInstance().FindRemedy(name);
+    return remedy != nullptr ? static_cast<int>(remedy->GetId()) : -1;
+}
+
+TestHost::TestHost() : TestHost(std::make_unique<CCase>()) {}
+
+TestHost::TestHost(std::unique_ptr<CCase> theCase) : m_case(std::move(theCase)) {
+    m_previous = Current();
+    SetCurrent(this);
+}
+
+TestHost::~TestHost() {
+    SetCurrent(m_previous);
+}
+
+void TestHost::MarkCaseModified() {
+    ++m_marks;
+    m_modified = true;
+    BroadcastEvent(EV_CASE_MODIFIED);
+}
+
+CAnalysis& TestHost::Analysis() {
+    std::vector<CAnalysis*> analyses = m_case->GetAnalyses();
+    return analyses.empty() ? *m_case->AddAnalysis() : *analyses.front();
+}
+
+int EventRecorder::Count(unsigned code) const {
+    int count = 0;
+    for (unsigned c : m_codes) count += c == code ? 1 : 0;
+    return count;
+}
+
+CSympthom::CTopic Rubric(const std::string& path, std::initializer_list<Entry> entries, int hide) {
+    static int nextId = 100;
+    CSympthom::CTopic topic;
+    topic.m_dataType = CSympthom::kRubricTopic;
+    topic.m_topicId = ++nextId;
+    topic.m_hide = hide;
+    topic.m_pathText = path;
+    const std::size_t step = path.rfind("; ");
+    topic.m_title = step == std::string::npos ? path : path.substr(step + 2);
+    for (const Entry& entry : entries)
+        topic.m_remedies.push_back(
+            {entry.first, entry.second, NumberName(static_cast<std::uint32_t>(entry.first))});
+    return topic;
+}
+
+CSympthom& Symptom(CAnalysis& analysis, const std::string& name, int weight,
+                   std::initializer_list<CSympthom::CTopic> topics) {
+    CSympthom* symptom = &analysis.GetFirstSymptom();
+    if (!symptom->m_topics.empty() || symptom->GetNext() != nullptr ||
+        symptom->m_name != "Unknown Symptom")
+        symptom = analysis.GetFirstSymptom().Append(new CSympthom(name));
+    else
+        symptom->m_name = name;
+    symptom->m_weight = weight;
+    for (const CSympthom::CTopic& topic : topics) symptom->m_topics.push_back(topic);
+    return *symptom;
+}
+
+std::string NumberName(std::uint32_t remedy) {
+    return "r" + std::to_string(remedy);
+}
+
+QImage Render(CDrawnRenderer& renderer, const QSize& size, const QPoint& origin) {
+    renderer.Layout(size.width());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::magenta);  // anything the renderer leaves unpainted shows
+    QPainter painter(&image);
+    const QRect area(origin, size);
+    painter.translate(-origin);
+    painter.setClipRect(area);
+    renderer.Paint(painter, area);
+    return image;
+}
+
+int CountColour(const QImage& image, const QRect& box, const QColor& colour) {
+    int count = 0;
+    const QRect inside = box.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+    return count;
+}
+
+int CountInk(const QImage& image, const QRect& box) {
+    return box.intersected(image.rect()).width() * box.intersected(image.rect()).height() -
+           CountColour(image, box, Qt::white);
+}
+
+}  // namespace analysis_test
