@@ -1,21 +1,27 @@
 // A consultation from start to end, played on the real program with the mouse
-// and the keyboard: a new case and its patient card, a rubric found in the
-// repertory browser's search strip and added with Ctrl+Enter, the case saved,
-// then a fresh engine and the case opened again with the same analysis and
-// ranking.  The steps run in order; after a failed one the rest are skipped.
-// With ../shared/data present it runs on Kent's repertory and Boericke's
-// materia medica, compiled into the user data folder first; otherwise on the
-// demo data.
+// and the keyboard: a new case and its patient card; rubrics found in the
+// repertory browser's search strip and added with Ctrl+Enter; a hit of the
+// search window added through its right-button menu; the analysis window
+// (a symptom renamed in place, a weight cycled, a rubric excluded, the table
+// ranked by count, the chart exported); the case saved, then a fresh engine
+// and the case opened again with the same analysis, ranking and chart.  The
+// steps run in order; after a failed one the rest are skipped.  With
+// ../shared/data present it runs on Kent's repertory and Boericke's materia
+// medica, compiled into the user data folder first; otherwise on the demo
+// data.
 #include <corvela.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QToolButton>
@@ -37,6 +43,15 @@
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
 #include "user_input.h"
+#include "views/analysis/chart/chart_remedies_renderer.h"
+#include "views/analysis/sympthom_calc_pad_view.h"
+#include "views/analysis/sympthom_edit_view.h"
+#include "views/analysis/sympthom_pad_view.h"
+#include "views/analysis/sympthom_sort_view.h"
+#include "views/analysis/sympthom_table_views.h"
+#include "views/analysis/sympthom_view.h"
+#include "views/analysis/symptom_items.h"
+#include "views/analysis/symptom_list_renderer.h"
 #include "views/command_ids.h"
 #include "views/editors/patient_pad_view.h"
 #include "views/editors/patient_text_view.h"
@@ -75,6 +90,9 @@ private:
     QString m_casePath;
     QStringList m_savedAnalysis;
     QStringList m_savedRanking;
+    QStringList m_shownRanking;
+    QStringList m_chartPages;  // the exported PDF's page boxes
+    QSize m_chartImage;        // the exported PNG's size
 
     CMainFrame& Frame() { return *m_app->MainFrame(); }
     CRibbonBar& Ribbon() { return *Frame().Ribbon(); }
@@ -116,6 +134,46 @@ private:
             return;
         }
         QFAIL("the case view has no such node");
+    }
+
+    // The ranking as the table's remedy column reads it to a screen reader:
+    // "name count/weight" a row, best first.
+    static QStringList ShownRanking(CSympthomPadView& window) {
+        CChartRemediesRenderer& column = window.Table().RemediesView().RemediesRenderer();
+        QStringList rows;
+        for (int row = 0; row < window.Table().Data().RowCount(); ++row) {
+            rows << column.ItemText(CChartRemediesRenderer::NameItem(row)) + QLatin1Char(' ') +
+                        column.ItemText(CChartRemediesRenderer::FiguresItem(row));
+        }
+        return rows;
+    }
+
+    struct ExportedChart {
+        QStringList pages;  // the page boxes of the PDF
+        QSize image;        // the size of the PNG
+    };
+
+    // Exports the chart of the analysis window as PDF from the ribbon and as
+    // PNG from the table's right-button menu, into cases/`name`.pdf and .png
+    // as the save dialog names them.
+    ExportedChart ExportChart(CSympthomPadView& window, const QString& name) {
+        ExportedChart chart;
+        const QString pdf = workflow::ScratchPath(QStringLiteral("cases/%1.pdf").arg(name));
+        m_dialogs->QueueSave(pdf);
+        Click(ID_EXPORT_CHART_PDF);
+        chart.pages = workflow::PdfPageBoxes(pdf);
+
+        const QString png = workflow::ScratchPath(QStringLiteral("cases/%1.png").arg(name));
+        m_dialogs->QueueSave(png);
+        CSympthomRemediesView& column = window.Table().RemediesView();
+        const QString chosen =
+            ChooseFromMenu({QStringLiteral("^Export as PNG\\.\\.\\.$")},
+                           [&column] { workflow::RightClick(column.viewport(), QPoint(10, 10)); });
+        if (chosen.isEmpty())
+            chart.image = QImageReader(png).size();
+        else
+            qWarning("%s", qPrintable(chosen));
+        return chart;
     }
 
     // Double-clicks the title bar of the active window: it fills the area.
@@ -317,6 +375,88 @@ private Q_SLOTS:
                             }));
     }
 
+    // The analysis from its node in the case view.  On the "Symptoms " page:
+    // the first symptom renamed in place (a click on its name, the new name,
+    // Enter), its weight cycled (a click on its marker), its second rubric
+    // excluded (a click on its mark).  Then the "Table " page, the ranking by
+    // "Count" from the drop-down, and the chart exported as PDF from the
+    // ribbon into the file the dialog names.
+    void analysisWindow() {
+        CAnalysis* analysis = workflow::FirstAnalysis(Case());
+        QVERIFY(analysis != nullptr);
+        ClickCaseNode(analysis);
+        auto* window = ActiveView<CSympthomPadView>();
+        QVERIFY2(window != nullptr, "the analysis window did not open");
+        QCOMPARE(window->CurrentPage(), CSympthomPadView::kSymptomsPage);
+        CSympthomView& list = window->SymptomList();
+        CSympthom& first = analysis->GetFirstSymptom();
+
+        const auto header = [&list, &first]() -> const CSympthomView::CView_Sympthom* {
+            for (const auto& item : list.ListRenderer().Items())
+                if (item->GetKind() == CSympthomView::CView_Item::Kind::Symptom &&
+                    &item->Symptom() == &first)
+                    return static_cast<const CSympthomView::CView_Sympthom*>(item.get());
+            return nullptr;
+        };
+        QTRY_VERIFY(header() != nullptr);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.ToViewport(header()->m_nameBox).center());
+        QVERIFY(list.Editor().IsEditing());
+        QCOMPARE(Focus(), static_cast<QWidget*>(&list.Editor()));
+        QTest::keyClicks(Focus(), QStringLiteral("Anxiety at night"));
+        QTest::keyClick(Focus(), Qt::Key_Return);
+        QCOMPARE(first.m_name, std::string("Anxiety at night"));
+
+        QTRY_VERIFY(header() != nullptr);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.ToViewport(header()->m_weightBox).center());
+        QCOMPARE(first.m_weight, 2);
+
+        const auto rubricLine = [&list, &first](int index) -> const CSympthomView::CView_Topic* {
+            for (const auto& item : list.ListRenderer().Items()) {
+                if (item->GetKind() != CSympthomView::CView_Item::Kind::Topic ||
+                    &item->Symptom() != &first)
+                    continue;
+                const auto* topic = static_cast<const CSympthomView::CView_Topic*>(item.get());
+                if (topic->TopicIndex() == index) return topic;
+            }
+            return nullptr;
+        };
+        QTRY_VERIFY(rubricLine(1) != nullptr);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.ToViewport(rubricLine(1)->m_includeBox).center());
+        QCOMPARE(first.m_topics[1].m_hide, 1);
+        QVERIFY(!first.m_topics[1].IsCounted());
+
+        QTabBar& pages = window->Tabs();
+        QTest::mouseClick(&pages, Qt::LeftButton, {},
+                          pages.tabRect(CSympthomPadView::kTablePage).center());
+        QCOMPARE(window->CurrentPage(), CSympthomPadView::kTablePage);
+
+        QString why;
+        QVERIFY2(workflow::ChooseInComboBox(window->Table().SortView().List(),
+                                            QStringLiteral("Count"), &why),
+                 qPrintable(why));
+        QCOMPARE(analysis->GetSortType(), 2);
+        QVERIFY(workflow::ReactivateAfterMenu(&Frame()));
+        // The table draws the new order at its next paint.
+        QTRY_VERIFY(!window->Table().Data().IsDue());
+        QVERIFY(window->Table().Data().RowCount() > 0);
+        m_shownRanking = ShownRanking(*window);
+        QList<int> counts;
+        for (const CItems& item : window->Table().Data().Ranked()) counts << item.m_count;
+        QVERIFY2(std::is_sorted(counts.rbegin(), counts.rend()), "not ranked by count");
+        qInfo("top: %s", qPrintable(m_shownRanking.front()));
+
+        const ExportedChart chart = ExportChart(*window, QStringLiteral("chart"));
+        QVERIFY2(!chart.pages.isEmpty(), "no PDF chart was written");
+        QVERIFY2(!chart.image.isEmpty(), "no PNG chart was written");
+        m_chartPages = chart.pages;
+        m_chartImage = chart.image;
+        qInfo("chart: %lld pages of %s; image %dx%d", static_cast<long long>(m_chartPages.size()),
+              qPrintable(m_chartPages.front()), m_chartImage.width(), m_chartImage.height());
+    }
+
     // Save from the application menu into the file the dialog names.
     void saveTheCase() {
         m_savedAnalysis = workflow::DescribeAnalysis(*workflow::FirstAnalysis(Case()));
@@ -351,6 +491,16 @@ private Q_SLOTS:
         QVERIFY(analysis != nullptr);
         QCOMPARE(workflow::DescribeAnalysis(*analysis), m_savedAnalysis);
         QCOMPARE(workflow::DescribeRanking(*analysis), m_savedRanking);
+
+        // Its window shows the same ranking and exports the same chart.
+        ClickCaseNode(analysis);
+        auto* window = ActiveView<CSympthomPadView>();
+        QVERIFY2(window != nullptr, "the analysis window did not open");
+        QTRY_VERIFY(!window->Table().Data().IsDue());
+        QCOMPARE(ShownRanking(*window), m_shownRanking);
+        const ExportedChart chart = ExportChart(*window, QStringLiteral("chart_again"));
+        QCOMPARE(chart.pages, m_chartPages);
+        QCOMPARE(chart.image, m_chartImage);
     }
 };
 
