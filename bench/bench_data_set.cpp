@@ -68,6 +68,32 @@ bool PrepareDataSet(BenchDataSet* set, std::string* why) {
     return true;
 }
 
+bool PrepareMateriaMedicaHome(const std::string& cataloguePath, const std::string& sourcePath,
+                              const std::string& name, std::string* home, std::string* why) {
+    *home = MakeTempDir("home");
+    if (home->empty()) {
+        *why = "cannot make a temporary directory";
+        return false;
+    }
+    fs::copy_file(cataloguePath, *home + "/remedy_synonyms.txt");
+    setenv("MERIDANE_HOME", home->c_str(), 1);
+    std::string text;
+    if (!base::ReadWholeFile(sourcePath, &text, why)) return false;
+    corvela_sources::MateriaMedicaSource source;
+    corvela_sources::SourceError error;
+    if (!corvela_sources::ParseMateriaMedicaSource(text, sourcePath, &source, &error)) {
+        *why = error.ToString();
+        return false;
+    }
+    const std::string output = *home + "/" + name;
+    const auto result = corvela_sources::CompileMateriaMedica(source, CorvelaInstance(), output.c_str());
+    if (!result.saved) {
+        *why = "cannot compile " + sourcePath + ": " + result.error;
+        return false;
+    }
+    return true;
+}
+
 void RemoveDataSet(const BenchDataSet& set) {
     std::error_code ignored;
     if (!set.programDir.empty()) fs::remove_all(set.programDir, ignored);

@@ -28,6 +28,14 @@ bool PrepareDataSet(BenchDataSet* set, std::string* why);
 // Removes the temporary directories.
 void RemoveDataSet(const BenchDataSet& set);
 
+// A temporary program directory holding only the catalogue at
+// `cataloguePath` and the materia medica source at `sourcePath` compiled into
+// `name` (and its .idx); MERIDANE_HOME points at it (set before the engine's
+// first use).  `*home` receives the directory (remove it with
+// RemoveDataSet-like care: std::filesystem::remove_all).
+bool PrepareMateriaMedicaHome(const std::string& cataloguePath, const std::string& sourcePath,
+                              const std::string& name, std::string* home, std::string* why);
+
 // Reads the options bench/run-benchmarks.sh passes.  --datasets prints the
 // names of the data sets this machine has, one a line, and answers false (the
 // program then ends); --dataset=NAME chooses one (else *dataset keeps the

@@ -1,6 +1,8 @@
 // The orders of a ranked list, as stored in an analysis's "SortType".
 #pragma once
 
+#include "model/lang/localize.h"
+
 enum RankSortType {
     kSortFactum = 0,  // count x weight, larger first; ties keep the production order
     kSortWeight = 1,  // weight, larger first; ties by name
@@ -13,6 +15,7 @@ enum RankSortType {
 // "Weight", "Count", "Name"); null for a value without one.  Callers show it
 // through Localize().
 inline const char* SortTypeCaption(int sortType) {
-    static const char* const kCaptions[] = {"Factum", "Weight", "Count", "Name"};
+    static const char* const kCaptions[] = {TextKey("Factum"), TextKey("Weight"), TextKey("Count"),
+                                            TextKey("Name")};
     return sortType >= 0 && sortType < 4 ? kCaptions[sortType] : nullptr;
 }

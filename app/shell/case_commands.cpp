@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QStringDecoder>
 
+#include "model/lang/localize.h"
 #include "model/records/case.h"
 #include "plumbing/documents/child_frame.h"
 #include "plumbing/documents/doc_manager.h"
@@ -22,12 +23,12 @@ using views::Localized;
 
 // The question before a modified case is dropped.  Its text is kept as the
 // program has always asked it (code page 1251).
-constexpr const char* kAttentionCaption = "Attantion";
-constexpr const char* kAttentionText =
+constexpr const char* kAttentionCaption = TextKey("Attantion");
+constexpr const char* kAttentionText = TextKey(
     "\xC4\xEE\xEA\xF3\xEC\xE5\xED\xF2\x20\xE1\xFB\xEB\x20\xE8\xE7\xEC\xE5\xED\xED\xB8\xED\x2E"
     "\x20\xC5\xF1\xEB\xE8\x20\xC2\xFB\x20\xE6\xE5\xEB\xE0\xE5\xF2\xE5\x20\xF1\xEE\xF5\xF0\xE0"
     "\xED\xE8\xF2\xFC\x20\xE8\xE7\xEC\xE5\xED\xE5\xED\xE8\xFF\x20\xED\xE0\xE6\xEC\xE8\xF2\xE5"
-    "\x20\xCE\xCA";
+    "\x20\xCE\xCA");
 
 // A reason reported by the records: UTF-8 when it is valid UTF-8 (paths),
 // else code page 1251 text.
@@ -68,7 +69,11 @@ bool CMeridaneApp::ConfirmDiscard() {
     return false;
 }
 
-bool CMeridaneApp::ConfirmClose() { return ConfirmDiscard(); }
+// The case first, then every open window holding unsaved work of its own
+// (the user's materia medicas).
+bool CMeridaneApp::ConfirmClose() {
+    return ConfirmDiscard() && (m_documents == nullptr || m_documents->CanCloseAll());
+}
 
 void CMeridaneApp::CloseCaseDocuments() {
     if (m_documents == nullptr) return;

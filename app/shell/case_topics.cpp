@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "model/lang/localize.h"
 #include "model/records/analysis.h"
 #include "model/records/episode.h"
 #include "model/records/patient_info.h"
@@ -51,10 +52,10 @@ CCaseView::CTopicPatient::CTopicPatient(const CPatientInfo& card)
         AddLine(label, shown);
     };
     AddLine(QString(), FromCase(card.m_name));
-    add("Date of birth: %s", card.m_age);
-    add("Address: %s", card.m_address);
-    if (!card.m_married.empty()) add("Married: %s", card.m_married);
-    if (!card.m_heightAndWeight.empty()) add("W&H: %s", card.m_heightAndWeight);
+    add(TextKey("Date of birth: %s"), card.m_age);
+    add(TextKey("Address: %s"), card.m_address);
+    if (!card.m_married.empty()) add(TextKey("Married: %s"), card.m_married);
+    if (!card.m_heightAndWeight.empty()) add(TextKey("W&H: %s"), card.m_heightAndWeight);
     if (!card.m_peculiarityes.empty()) AddLine(QString(), FromCase(card.m_peculiarityes));
 }
 

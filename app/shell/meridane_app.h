@@ -103,7 +103,8 @@ public:
     // card (item null), an episode, a prescription or an analysis.
     void OpenCaseItem(CCaseView::TopicKind kind, COneItem* item);
 
-    // Whether the main frame may close: asks to save a modified case first.
+    // Whether the main frame may close: asks to save a modified case first,
+    // then asks every open document (CDocManager::CanCloseAll).
     bool ConfirmClose();
 
     void ShowAbout();

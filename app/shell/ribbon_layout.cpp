@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <cstdlib>
 
+#include "model/lang/localize.h"
 #include "plumbing/ribbon/application_menu.h"
 #include "plumbing/ribbon/command_registry.h"
 #include "plumbing/ribbon/ribbon_bar.h"
@@ -29,37 +30,44 @@ struct CommandText {
 
 // In the order they appear.
 constexpr CommandText kCommands[] = {
-    {ID_FILE_NEW, "New", "Start a new patient case", ShellIconKind::NewCase},
-    {ID_FILE_OPEN, "Open...", "Open a patient case file", ShellIconKind::OpenCase},
-    {ID_CASE_SAVE, "Save", "Save the patient case", ShellIconKind::SaveCase},
-    {ID_CASE_SAVE_AS, "Save As...", "Save the patient case under a new name",
+    {ID_FILE_NEW, TextKey("New"), TextKey("Start a new patient case"), ShellIconKind::NewCase},
+    {ID_FILE_OPEN, TextKey("Open..."), TextKey("Open a patient case file"),
+     ShellIconKind::OpenCase},
+    {ID_CASE_SAVE, TextKey("Save"), TextKey("Save the patient case"), ShellIconKind::SaveCase},
+    {ID_CASE_SAVE_AS, TextKey("Save As..."), TextKey("Save the patient case under a new name"),
      ShellIconKind::SaveCaseAs},
-    {ID_CASE_CLOSE, "Close", nullptr, ShellIconKind::CloseCase},
-    {ID_APP_EXIT, "Exit", "Quit Meridane Suite", ShellIconKind::Exit},
-    {ID_ADD_NEW_EPISODE, "Add another visit ", nullptr, ShellIconKind::Visit},
-    {ID_ADD_NEW_EPISODE_CHECK, "Monitor prescription", nullptr, ShellIconKind::CheckPrescription},
-    {ID_ADD_NEW_EPISODE_NOTE, "Additional case note", nullptr, ShellIconKind::Note},
-    {ID_ADD_NEW_EPISODE_PHONE, "Phone conversation", nullptr, ShellIconKind::Phone},
-    {ID_SHOW_HIDE_PATIENT_CASE, "Show/hide patient card", nullptr, ShellIconKind::PatientCard},
-    {ID_ADD_NEW_ANALYSIS, "Add new analysis", nullptr, ShellIconKind::Analysis},
-    {ID_ADD_NEW_PRESCRIPTION, "Add Prescription", nullptr, ShellIconKind::Prescription},
-    {ID_OPEN_REPERTORY_ORRESTAD, "Orrestad's Repertory", nullptr, ShellIconKind::RepertoryRed},
-    {ID_OPEN_REPERTORY_HALDEN, "Halden's Repertory          ", nullptr,
+    {ID_CASE_CLOSE, TextKey("Close"), nullptr, ShellIconKind::CloseCase},
+    {ID_APP_EXIT, TextKey("Exit"), TextKey("Quit Meridane Suite"), ShellIconKind::Exit},
+    {ID_ADD_NEW_EPISODE, TextKey("Add another visit "), nullptr, ShellIconKind::Visit},
+    {ID_ADD_NEW_EPISODE_CHECK, TextKey("Monitor prescription"), nullptr,
+     ShellIconKind::CheckPrescription},
+    {ID_ADD_NEW_EPISODE_NOTE, TextKey("Additional case note"), nullptr, ShellIconKind::Note},
+    {ID_ADD_NEW_EPISODE_PHONE, TextKey("Phone conversation"), nullptr, ShellIconKind::Phone},
+    {ID_SHOW_HIDE_PATIENT_CASE, TextKey("Show/hide patient card"), nullptr,
+     ShellIconKind::PatientCard},
+    {ID_ADD_NEW_ANALYSIS, TextKey("Add new analysis"), nullptr, ShellIconKind::Analysis},
+    {ID_ADD_NEW_PRESCRIPTION, TextKey("Add Prescription"), nullptr, ShellIconKind::Prescription},
+    {ID_OPEN_REPERTORY_ORRESTAD, TextKey("Orrestad's Repertory"), nullptr,
+     ShellIconKind::RepertoryRed},
+    {ID_OPEN_REPERTORY_HALDEN, TextKey("Halden's Repertory          "), nullptr,
      ShellIconKind::RepertoryBlue},
-    {ID_OPEN_REPERTORY_LIST, "Repertories", "Open any loaded repertory",
+    {ID_OPEN_REPERTORY_LIST, TextKey("Repertories"), TextKey("Open any loaded repertory"),
      ShellIconKind::Repertories},
-    {ID_OPEN_MATERIA_MEDICA, "Materia Medica            ", nullptr, ShellIconKind::MateriaMedica},
-    {ID_SEARCH, "Search", nullptr, ShellIconKind::Search},
-    {ID_ONLIDE_HOME, "Meridane Suite on the Web ", nullptr, ShellIconKind::Web},
-    {ID_ONLINE_PODCASTS, "Podcasts", nullptr, ShellIconKind::Podcasts},
-    {ID_APP_ABOUT, "About", "About Meridane Suite", ShellIconKind::About},
-    {ID_ONLINE_HELP_AND_TOTORIAL, "Online help and tutorials", nullptr, ShellIconKind::Help},
+    {ID_OPEN_MATERIA_MEDICA, TextKey("Materia Medica            "), nullptr,
+     ShellIconKind::MateriaMedica},
+    {ID_SEARCH, TextKey("Search"), nullptr, ShellIconKind::Search},
+    {ID_ONLIDE_HOME, TextKey("Meridane Suite on the Web "), nullptr, ShellIconKind::Web},
+    {ID_ONLINE_PODCASTS, TextKey("Podcasts"), nullptr, ShellIconKind::Podcasts},
+    {ID_APP_ABOUT, TextKey("About"), TextKey("About Meridane Suite"), ShellIconKind::About},
+    {ID_ONLINE_HELP_AND_TOTORIAL, TextKey("Online help and tutorials"), nullptr,
+     ShellIconKind::Help},
     // Carried out by the active analysis window.
-    {ID_PRINT_CHART, "Print...", "Print the chart of the analysis", ShellIconKind::PrintChart},
-    {ID_EXPORT_CHART_PDF, "Export as PDF...", "Save the chart of the analysis as a PDF document",
-     ShellIconKind::ExportPdf},
-    {ID_EXPORT_CHART_PNG, "Export as PNG...", "Save the chart of the analysis as a PNG image",
-     ShellIconKind::ExportPng},
+    {ID_PRINT_CHART, TextKey("Print..."), TextKey("Print the chart of the analysis"),
+     ShellIconKind::PrintChart},
+    {ID_EXPORT_CHART_PDF, TextKey("Export as PDF..."),
+     TextKey("Save the chart of the analysis as a PDF document"), ShellIconKind::ExportPdf},
+    {ID_EXPORT_CHART_PNG, TextKey("Export as PNG..."),
+     TextKey("Save the chart of the analysis as a PNG image"), ShellIconKind::ExportPng},
 };
 
 // A long caption of a large button on two lines, broken at the blank nearest

@@ -11,6 +11,7 @@
 #include "shell/analysis_screenshots.h"
 #include "shell/main_frame.h"
 #include "shell/meridane_app.h"
+#include "views/materia/materia_screenshots.h"
 #include "views/repertory/repertory_screenshots.h"
 #include "views/screenshot_session.h"
 #include "views/search/search_screenshots.h"
@@ -41,6 +42,8 @@ constexpr Scene kScenes[] = {
     {"demo", TakeCaseScenes},
     {"demo", TakeRepertoryScreenshots},
     {"real", TakeRepertoryKentScreenshots},
+    {"demo", TakeMateriaMedicaScreenshots},
+    {"real", TakeMateriaMedicaBoerickeScreenshots},
     {"demo", TakeSearchScreenshots},
     {"real", TakeSearchMateriaMedicaScreenshots},
     {"demo", TakeAnalysisScreenshots},

@@ -10,16 +10,13 @@
 @flags 0x40
 
 @article |
-These notes keep to what is seen at the bedside: the first signs that lead
-to a remedy and the modalities that confirm it.
+These notes keep to what is seen at the bedside: the first signs that lead to a remedy and the modalities that confirm it.
 
 @article acon | Aconitum napellus
-Think of it in the first hours of a cold or a croup that began after a dry,
-cold wind, when fear fills the room.
+Think of it in the first hours of a cold or a croup that began after a dry, cold wind, when fear fills the room.
 
 @article arg-n | Argentum nitricum
-Stage fright with diarrhoea, sugar cravings and a hurried manner.  The
-patient asks for the window to be opened.
+Stage fright with diarrhoea, sugar cravings and a hurried manner.  The patient asks for the window to be opened.
 
 @article ars | Arsenicum album
 Restless anxiety after midnight, burning pains eased by heat, sips of water.
@@ -34,8 +31,7 @@ Lies still; every movement hurts.  Dry lips, large drinks, irritable.
 Right-sided sore throat, bloating in the afternoon, a craving for sweets.
 
 @article nux-v | Nux vomica
-The overworked city dweller with indigestion and broken sleep after three in
-the morning.
+The overworked city dweller with indigestion and broken sleep after three in the morning.
 
 @article phos | Phosphorus
 Nosebleeds, a tickling cough in cold air, and a longing for iced drinks.

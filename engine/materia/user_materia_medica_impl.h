@@ -73,6 +73,9 @@ public:
     // no article.
     void DeleteArticle(int remedy) override;
     void DropBackingFile() override { m_backing.reset(); }
+    void SetName(const char* text) override { SetText(1, text); }
+    void SetText3(const char* text) override { SetText(3, text); }
+    void SetText5(const char* text) override { SetText(5, text); }
 
     // --- inside the engine -------------------------------------------------
     // What Wrap does, on this object: takes the file and its position.

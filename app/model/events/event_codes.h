@@ -19,9 +19,13 @@ inline constexpr unsigned EV_UPDATE_TABLE = 0x8006;
 //              case view.
 inline constexpr unsigned EV_UPDATE_ANALYSIS = 0x80FE;
 
-// Materia medica content changed (the user's own materia medica was edited).
-//   Sent by:   the materia medica editing commands.
-//   Heard by:  the materia medica views.
+// Materia medica content changed, or the materia medica window moved.
+//   Sent by:   the remedy index, the remedy selector, the author list and the
+//              open-remedy operation right after they navigate; the article
+//              view when an article of the user's own came or went; the
+//              commands on the user's materia medicas after they changed one.
+//   Heard by:  the materia medica views (the author list rebuilds, the index
+//              marks again, the title follows the unsaved state).
 inline constexpr unsigned EV_UPDATE_MATERIA_MEDICA = 0x8100;
 
 // The current case was changed; the program-wide modified flag is set.

@@ -14,3 +14,18 @@ const char* Localize(const char* text, int whole);
 
 // True when the running program exports LocalizeString.
 bool ProgramExportsLocalize();
+
+// Marks an English interface text, a key of the language files, where it is
+// written down but translated elsewhere: in a table of captions, a hint a
+// drawn view hands to the hint window, a text the translation filter
+// translates on a widget.  It answers `text` unchanged.  A text with parts in
+// braces ("{Add to:} %s") names those parts, any other text itself.
+//
+// Every key the program asks for is written either as TextKey("...") or as
+// the literal first argument of Localize("...", whole) or
+// views::Localized("...", whole); the language test reads the sources for
+// these and checks that russian.lng (every key) and english.lng (every key
+// in code page 1251 letters) cover them.
+constexpr const char* TextKey(const char* text) {
+    return text;
+}

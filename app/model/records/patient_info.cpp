@@ -32,16 +32,16 @@ struct CardLine {
 };
 
 constexpr CardLine kCardLines[] = {
-    {"Name", "#PATIENT_NAME#"},
-    {"Address in full", "#ADDRESS#"},
-    {"Age", "#AGE#"},
-    {"Occupation", "#OCCUPATION#"},
-    {"Married (how long) or single", "#MARRIED#"},
-    {"Color of hair", "#HAIR#"},
-    {"Color of eyes", "#EYES#"},
-    {"Complexion", "#COMPLEXTION#"},
-    {"Pequliarities (form, appearance, size, etc. etc)", "#PECULIARITYES#"},
-    {"Height and weight", "#HEIGHT_AND_WEIGHT#"},
+    {TextKey("Name"), "#PATIENT_NAME#"},
+    {TextKey("Address in full"), "#ADDRESS#"},
+    {TextKey("Age"), "#AGE#"},
+    {TextKey("Occupation"), "#OCCUPATION#"},
+    {TextKey("Married (how long) or single"), "#MARRIED#"},
+    {TextKey("Color of hair"), "#HAIR#"},
+    {TextKey("Color of eyes"), "#EYES#"},
+    {TextKey("Complexion"), "#COMPLEXTION#"},
+    {TextKey("Pequliarities (form, appearance, size, etc. etc)"), "#PECULIARITYES#"},
+    {TextKey("Height and weight"), "#HEIGHT_AND_WEIGHT#"},
 };
 
 }  // namespace

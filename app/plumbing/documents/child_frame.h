@@ -1,6 +1,7 @@
-// The MDI child frame every document view lives in.  It has no behaviour of
-// its own; the document manager creates it, puts the view inside and deletes
-// the document when its last frame closes.
+// The MDI child frame every document view lives in.  The document manager
+// creates it, puts the view inside and deletes the document when its last
+// frame closes; the frame only asks the document (CDocument::CanClose) before
+// the user closes its last frame.
 #pragma once
 
 #include <QMdiSubWindow>
@@ -15,6 +16,9 @@ public:
 
     // The document shown; it outlives the frame.
     CDocument* Document() const { return m_document; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     CDocument* m_document;

@@ -173,6 +173,13 @@ void CDocManager::CloseAll(const QList<int>& slots) {
     }
 }
 
+bool CDocManager::CanCloseAll() const {
+    for (CDocument* document : AllDocuments()) {
+        if (!document->CanClose()) return false;
+    }
+    return true;
+}
+
 void CDocManager::OnFrameDestroyed(CDocument* document, CChildFrame* frame) {
     document->m_frames.removeOne(frame);
     if (document->m_frames.isEmpty()) Forget(document);

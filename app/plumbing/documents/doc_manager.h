@@ -70,6 +70,9 @@ public:
     void Close(CDocument* document);
     // Close for every open document of the templates in `slots` (an empty list closes nothing).
     void CloseAll(const QList<int>& slots);
+    // Asks every open document, in template order, whether it may close
+    // (CDocument::CanClose); false at the first that answers false.
+    bool CanCloseAll() const;
 
     // The open documents of `slot` (empty when the slot is empty), and of all slots.
     QList<CDocument*> Documents(int slot) const;

@@ -51,6 +51,12 @@ public:
     // Called once the document has its template, title and first frame.
     virtual void OnOpened() {}
 
+    // Asked before the user closes the document's last frame and before the
+    // program ends (CDocManager::CanCloseAll): a document holding work that
+    // is not saved asks what to do and answers false to stay open.  Closing
+    // through CDocManager::Close never asks.  Default: true.
+    virtual bool CanClose() { return true; }
+
 Q_SIGNALS:
     void TitleChanged(const QString& title);
     void ModifiedChanged(bool modified);

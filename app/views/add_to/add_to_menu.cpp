@@ -102,9 +102,10 @@ void FillAnalysis(QMenu& menu, CAnalysis& analysis, const CAddToItem& what) {
     }
     menu.addSeparator();
     // The rubric's entry keeps its historical spelling.
-    AddTargetEntry(
-        menu, views::Localized(what.IsRubric() ? "Add to a new sympthom" : "Add to a new symptom"),
-        CMenuTarget::NewSymptom(analysis));
+    AddTargetEntry(menu,
+                   views::Localized(what.IsRubric() ? TextKey("Add to a new sympthom")
+                                                    : TextKey("Add to a new symptom")),
+                   CMenuTarget::NewSymptom(analysis));
 }
 
 }  // namespace

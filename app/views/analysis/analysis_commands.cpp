@@ -24,10 +24,10 @@ struct SymptomCommand {
 };
 
 constexpr SymptomCommand kSymptomCommands[] = {
-    {ID_ADD_SYMPTHOM1, 1, "I", "Add symptom.\nSymptom weight modifier I"},
-    {ID_ADD_SYMPTHOM2, 2, "II", "Add symptom.\nSymptom weight modifier II"},
-    {ID_ADD_SYMPTHOM3, 3, "III", "Add symptom.\nSymptom weight modifier III"},
-    {ID_ADD_SYMPTHOM4, 4, "IV", "Add symptom.\nSymptom weight modifier IV"},
+    {ID_ADD_SYMPTHOM1, 1, "I", TextKey("Add symptom.\nSymptom weight modifier I")},
+    {ID_ADD_SYMPTHOM2, 2, "II", TextKey("Add symptom.\nSymptom weight modifier II")},
+    {ID_ADD_SYMPTHOM3, 3, "III", TextKey("Add symptom.\nSymptom weight modifier III")},
+    {ID_ADD_SYMPTHOM4, 4, "IV", TextKey("Add symptom.\nSymptom weight modifier IV")},
 };
 
 }  // namespace

@@ -70,10 +70,11 @@ std::string PaneLine(const QTextDocument& document, int index) {
 }
 
 std::vector<std::string> PatientCardLabels() {
-    return LocalizeEach({"Name", "Address in full", "Age", "Occupation",
-                      "Married (how long) or single", "Color of hair", "Color of eyes",
-                      "Complexion", "Pequliarities (form, size, etc)", "Height and weight",
-                      "Other"});
+    return LocalizeEach({TextKey("Name"), TextKey("Address in full"), TextKey("Age"),
+                         TextKey("Occupation"), TextKey("Married (how long) or single"),
+                         TextKey("Color of hair"), TextKey("Color of eyes"), TextKey("Complexion"),
+                         TextKey("Pequliarities (form, size, etc)"), TextKey("Height and weight"),
+                         TextKey("Other")});
 }
 
 std::string PatientCardValuesRtf(const CPatientInfo& card) {
@@ -93,7 +94,8 @@ void WritePatientCardBack(const QTextDocument& values, CPatientInfo& card) {
 }
 
 std::vector<std::string> PractitionerLabels() {
-    return LocalizeEach({"Name", "Title", "Address", "Phone", "Other"});
+    return LocalizeEach({TextKey("Name"), TextKey("Title"), TextKey("Address"), TextKey("Phone"),
+                         TextKey("Other")});
 }
 
 std::string PractitionerValuesRtf(const CPractitioner& practitioner) {

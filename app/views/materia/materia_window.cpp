@@ -3,35 +3,50 @@
 #include <corvela.h>
 
 #include "model/core/program_settings.h"
+#include "model/events/event_client.h"
+#include "model/events/event_codes.h"
+#include "plumbing/documents/child_frame.h"
+#include "plumbing/documents/document.h"
+
+#include <QMdiArea>
 #include "plumbing/documents/doc_manager.h"
+#include "plumbing/documents/doc_template.h"
 #include "plumbing/ribbon/command_registry.h"
-#include "plumbing/text/code_page.h"
 #include "views/command_ids.h"
 #include "views/document_slots.h"
-#include "views/placeholder_view.h"
+#include "views/materia/materia_medica_doc.h"
+#include "views/materia/materia_medica_pad_view.h"
 #include "views/window_host.h"
-#include "views/window_texts.h"
 
 namespace {
 
-// "[%s] %s": the remedy's short name and the materia medica's name; a part
-// the engine does not know stays empty.
-QString WindowTitle(int remedy, const Guid& materiaMedica) {
-    Corvela& engine = CorvelaInstance();
-    Remedy* shown = remedy >= 0 ? engine.GetRemedy(remedy) : nullptr;
-    DataSource* source = engine.FindDataSource(&materiaMedica);
-    const char* shortName = shown != nullptr ? shown->GetShortName() : nullptr;
-    const char* name = source != nullptr ? source->GetName() : nullptr;
-    return plumbing::DecodeCodePage(views::FormatTexts(
-        "[%s] %s", {shortName != nullptr ? shortName : "", name != nullptr ? name : ""}));
+std::unique_ptr<CDocTemplate> MakeMateriaMedicaTemplate() {
+    return std::make_unique<CDocTemplate>(
+        QStringLiteral("CMateriaMedicaMultiDocTemplate"), [] { return new CMateriaMedicaDoc; },
+        [](CDocument& document, CChildFrame& frame) -> QWidget* {
+            auto* shown = qobject_cast<CMateriaMedicaDoc*>(&document);
+            return shown != nullptr ? new CMateriaMedicaPadView(*shown, &frame) : nullptr;
+        });
+}
+
+// The command: the open window comes forward as it is; without one, a new
+// window shows the first remedy in the configured materia medica.
+void OpenMateriaMedicaCommand() {
+    CWindowHost* host = CWindowHost::Current();
+    if (host == nullptr) return;
+    const QList<CDocument*> open = host->Documents().Documents(kMateriaMedicaSlot);
+    if (!open.isEmpty()) {
+        host->Documents().Activate(open.front());
+        return;
+    }
+    OpenRemedy(kFirstShownRemedy);
 }
 
 }  // namespace
 
 void RegisterMateriaMedicaWindow(CWindowHost& host) {
-    host.Documents().AddTemplate(kMateriaMedicaSlot,
-                                 views::MakePlaceholderTemplate("CMateriaMedicaMultiDocTemplate"));
-    host.Commands().SetHandler(ID_OPEN_MATERIA_MEDICA, [] { OpenRemedy(kFirstShownRemedy); });
+    host.Documents().AddTemplate(kMateriaMedicaSlot, MakeMateriaMedicaTemplate());
+    host.Commands().SetHandler(ID_OPEN_MATERIA_MEDICA, OpenMateriaMedicaCommand);
 }
 
 CDocument* OpenRemedy(int remedy, const std::optional<Guid>& materiaMedica,
@@ -43,14 +58,20 @@ CDocument* OpenRemedy(int remedy, const std::optional<Guid>& materiaMedica,
                             : host->Settings().SourceId(CProgramSettings::kDefMateriaMedica);
     CDocManager& documents = host->Documents();
     const QList<CDocument*> open = documents.Documents(kMateriaMedicaSlot);
-    // The article view navigates and highlights `highlight` here once it exists.
-    static_cast<void>(highlight);
-    if (!open.isEmpty()) {
-        CDocument* document = open.front();
-        if (remedy >= 0) document->SetTitle(WindowTitle(remedy, source));
+    auto* document = qobject_cast<CMateriaMedicaDoc*>(
+        open.isEmpty() ? documents.OpenNew(kMateriaMedicaSlot) : open.front());
+    if (document == nullptr) return nullptr;
+    const bool fresh = open.isEmpty();
+    // A new window fills the MDI area before it shows an article, so that
+    // the article is laid out once, at the width it is read in.
+    if (fresh && documents.Area() != nullptr)
+        document->Frames().front()->setGeometry(documents.Area()->viewport()->rect());
+    document->Navigate(remedy < 0 && fresh ? kFirstShownRemedy : remedy, source, highlight);
+    BroadcastEvent(EV_UPDATE_MATERIA_MEDICA);
+    if (!fresh) {
         documents.Activate(document);
-        return document;
+    } else if (QWidget* view = document->Frames().front()->widget()) {
+        view->setFocus();  // the article, not the remedy selector
     }
-    return documents.OpenNew(kMateriaMedicaSlot,
-                             WindowTitle(remedy >= 0 ? remedy : kFirstShownRemedy, source));
+    return document;
 }

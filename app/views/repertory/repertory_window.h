@@ -56,3 +56,10 @@ std::string GetSourceTitle(const Guid& source);
 // empty or shared with another), each opening it (OpenRepertoryDocument).
 // A single greyed "No repertories are loaded" when there is none.
 void FillRepertoriesMenu(QMenu& menu);
+
+// Opens, or brings forward, the repertory document of `source` (as
+// OpenRepertoryDocument with no rubric) and runs `query` (the query
+// language, code page 1251, for instance "@acon") in its search strip, so
+// that the browser lists the rubrics it finds.  Returns the document; null
+// without a host or when the window cannot be opened.
+CDocument* OpenRepertorySearch(const Guid& source, const std::string& query);

@@ -10,4 +10,5 @@ target_sources(meridane_views PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/repertory_search_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/repertory_topic_info.cpp
   ${CMAKE_CURRENT_LIST_DIR}/repertory_view.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/repertory_window.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/repertory_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/repertory_search_entry.cpp)

@@ -19,6 +19,12 @@ public:
     virtual UserMMArticle* GetOrCreateArticle(int remedy) = 0;  // 27
     virtual void DeleteArticle(int remedy) = 0;               // 28
     virtual void DropBackingFile() = 0;                       // 29
+    // Texts 1 (the name), 3 (the author) and 5 (the description), as "Edit
+    // autor info" changes them; like SetText2 and SetText4 they keep the
+    // backing file (the next Save writes them).
+    virtual void SetName(const char* text) = 0;               // 30
+    virtual void SetText3(const char* text) = 0;              // 31
+    virtual void SetText5(const char* text) = 0;              // 32
 
 protected:
     ~UserMateriaMedica() override = default;

@@ -179,3 +179,22 @@ TEST_F(UserMateria, AnArticleCollectionHoldsOneArticleAboutNoRemedy) {
     EXPECT_STREQ(reopened.GetArticleText(), "Observed in practice.");
     EXPECT_STREQ(reopened.GetArticleRichText(), "");
 }
+
+TEST_F(UserMateria, NameAuthorAndDescriptionAreEditedWithoutDroppingTheFile) {
+    UserMateriaMedica* book = NewBook();
+    book->GetOrCreateArticle(kAcon)->SetText("Sudden fear.");
+    ASSERT_TRUE(book->Save(Path().c_str()));
+    book->SetName("My notes");
+    book->SetText3("A. Reader");
+    book->SetText5("Kept at the desk.");
+    EXPECT_FALSE(book->IsNew());
+    EXPECT_NE(book->GetWordIndex(), nullptr);
+    EXPECT_STREQ(book->GetName(), "My notes");
+    ASSERT_TRUE(book->Save(Path().c_str()));
+
+    UserMateriaMedica* copy = NewBook();
+    ASSERT_TRUE(copy->Open(Path().c_str()));
+    EXPECT_STREQ(copy->GetName(), "My notes");
+    EXPECT_STREQ(copy->GetText3(), "A. Reader");
+    EXPECT_STREQ(copy->GetText5(), "Kept at the desk.");
+}
