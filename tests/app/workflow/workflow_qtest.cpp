@@ -3,8 +3,10 @@
 // repertory browser's search strip and added with Ctrl+Enter; a hit of the
 // search window added through its right-button menu; the analysis window
 // (a symptom renamed in place, a weight cycled, a rubric excluded, the table
-// ranked by count, the chart exported); the case saved, then a fresh engine
-// and the case opened again with the same analysis, ranking and chart.  The
+// ranked by count, the chart exported); the materia medica opened from the
+// top remedy and a passage of it added to a symptom; the case saved, then a
+// fresh engine and the case opened again with the same analysis, ranking
+// and chart.  The
 // steps run in order; after a failed one the rest are skipped.  With
 // ../shared/data present it runs on Kent's repertory and Boericke's materia
 // medica, compiled into the user data folder first; otherwise on the demo
@@ -24,6 +26,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QToolButton>
 #include <algorithm>
 #include <cstring>
@@ -55,6 +58,8 @@
 #include "views/command_ids.h"
 #include "views/editors/patient_pad_view.h"
 #include "views/editors/patient_text_view.h"
+#include "views/materia/materia_medica_pad_view.h"
+#include "views/materia/materia_medica_view.h"
 #include "views/query/query_box.h"
 #include "views/repertory/repertory_pad_view.h"
 #include "views/repertory/repertory_search_view.h"
@@ -455,6 +460,53 @@ private Q_SLOTS:
         m_chartImage = chart.image;
         qInfo("chart: %lld pages of %s; image %dx%d", static_cast<long long>(m_chartPages.size()),
               qPrintable(m_chartPages.front()), m_chartImage.width(), m_chartImage.height());
+    }
+
+    // The remedy at the top of the table opens in the materia medica; a
+    // line of its article, selected with the keyboard, goes into the first
+    // symptom through the right button's "Add to" menu.
+    void materiaMedicaFromTheTopRemedy() {
+        auto* analysisWindow = ActiveView<CSympthomPadView>();
+        QVERIFY(analysisWindow != nullptr);
+        CSympthomRemediesView& column = analysisWindow->Table().RemediesView();
+        QTRY_VERIFY(analysisWindow->Table().Data().RowCount() > 0);
+        const std::string top = analysisWindow->Table().Data().Ranked().front().m_name;
+        const QRect name = column.ToViewport(
+            column.RemediesRenderer().ItemBox(CChartRemediesRenderer::NameItem(0)));
+        QTest::mouseClick(column.viewport(), Qt::LeftButton, {}, name.center());
+
+        auto* materia = ActiveView<CMateriaMedicaPadView>();
+        QVERIFY2(materia != nullptr, "the materia medica did not open");
+        QTextEdit* article = materia->Article()->Editor();
+        QVERIFY2(!materia->Article()->ShowsNoArticle(), top.c_str());
+        qInfo("materia medica at %s", top.c_str());
+
+        // The first line of some length on display, dragged over with the
+        // left button from its start for 40 characters.
+        QTextBlock line = article->document()->begin();
+        while (line.isValid() && line.length() < 50) line = line.next();
+        QVERIFY2(line.isValid(), "the article has no line to select");
+        QTextCursor from(line);
+        QTextCursor to(line);
+        to.setPosition(line.position() + 40);
+        const QPoint start = article->cursorRect(from).center() + QPoint(1, 0);
+        const QPoint end = article->cursorRect(to).center();
+        QVERIFY(article->viewport()->rect().contains(end));
+        QTest::mousePress(article->viewport(), Qt::LeftButton, {}, start);
+        QTest::mouseMove(article->viewport(), (start + end) / 2);
+        QTest::mouseMove(article->viewport(), end);
+        QTest::mouseRelease(article->viewport(), Qt::LeftButton, {}, end);
+        const QString passage = article->textCursor().selectedText();
+        QVERIFY2(passage.size() > 30, qPrintable(passage));
+        qInfo("passage: %s", qPrintable(passage));
+        const QPoint at = (start + end) / 2;
+        const QString added = ChooseFromMenu(
+            {QStringLiteral("\\] Analysis$"), QStringLiteral("^Add to: Anxiety at night \\(")},
+            [article, at] { workflow::RightClick(article->viewport(), at); });
+        QVERIFY2(added.isEmpty(), qPrintable(added));
+        const CSympthom& first = workflow::FirstAnalysis(Case())->GetFirstSymptom();
+        QCOMPARE(first.m_topics.size(), std::size_t(3));
+        QCOMPARE(first.m_topics.back().m_dataType, CSympthom::kArticleTopic);
     }
 
     // Save from the application menu into the file the dialog names.
