@@ -26,6 +26,14 @@ QString EntryText(const QAction& action) {
     return text.trimmed();
 }
 
+// The entries of `menu` as the user reads them.
+QStringList EntryTexts(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* action : menu.actions())
+        if (!action->isSeparator()) texts << EntryText(*action);
+    return texts;
+}
+
 void CloseOpenMenus() {
     for (int guard = 0; guard < 8; ++guard) {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -102,26 +110,10 @@ void RightClick(QWidget* viewport, const QPoint& point) {
     QTest::mouseRelease(viewport, Qt::RightButton, {}, point);
 }
 
-void TypeText(QWidget* widget, const QString& text) {
-    for (QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
 bool ReactivateAfterMenu(QWidget* window) {
     window->activateWindow();
     if (QApplication::activeWindow() != window) QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window) && QApplication::activeWindow() == window;
-}
-
-QStringList EntryTexts(const QMenu& menu) {
-    QStringList texts;
-    for (const QAction* action : menu.actions())
-        if (!action->isSeparator()) texts << EntryText(*action);
-    return texts;
 }
 
 CMenuChooser::CMenuChooser(const QStringList& patterns) {

@@ -1,7 +1,7 @@
 // What the consultation test does with the mouse and the keyboard: ribbon
 // buttons clicked (their tab first), popup menus answered entry by entry as
-// they open, right clicks as the window system delivers them, text typed key
-// by key.
+// they open, drop-down lists, right clicks as the window system delivers
+// them.
 #pragma once
 
 #include <QElapsedTimer>
@@ -33,9 +33,6 @@ bool ChooseInComboBox(QComboBox& box, const QString& text, QString* why);
 // Right-clicks `viewport` at `point` as the window system does: the button
 // goes down, the context menu event follows, the button goes up.
 void RightClick(QWidget* viewport, const QPoint& point);
-
-// Types `text` into `widget`, one key at a time (letters outside ASCII too).
-void TypeText(QWidget* widget, const QString& text);
 
 // The offscreen platform has no window manager: when a popup menu closes,
 // the window it left stays inactive.  Activates `window` again as a window
@@ -71,8 +68,5 @@ private:
     QElapsedTimer m_waited;
     QString m_error;
 };
-
-// The entries of `menu` as the user reads them (without '&', trimmed).
-QStringList EntryTexts(const QMenu& menu);
 
 }  // namespace workflow
