@@ -27,12 +27,18 @@ QString GettingStarted() {
         "Combine words and remedies for fine-tuned results.\n");
 }
 
+// "Найдено %d топиков" and "Найдено более 10,000 топиков, задайте более
+// строгие условия и повторите поиск", in code page 1251.
+constexpr const char* kHitCount = TextKey("\xCD\xE0\xE9\xE4\xE5\xED\xEE %d \xF2\xEE\xEF\xE8\xEA\xEE\xE2");
+constexpr const char* kTooManyHits = TextKey(
+    "\xCD\xE0\xE9\xE4\xE5\xED\xEE \xE1\xEE\xEB\xE5\xE5 10,000 \xF2\xEE\xEF\xE8\xEA\xEE\xE2, \xE7\xE0\xE4\xE0\xE9\xF2\xE5 \xE1\xEE\xEB\xE5\xE5 \xF1\xF2\xF0\xEE\xE3\xE8\xE5 \xF3\xF1\xEB\xEE\xE2\xE8\xFF \xE8 \xEF\xEE\xE2\xF2\xEE\xF0\xE8\xF2\xE5 \xEF\xEE\xE8\xF1\xEA");
+
 QString HitCount(int hits) {
-    if (hits > CSearchResults::kMaxListed)
-        return views::Localized(
-            "Found more than 10,000 topics, set stricter conditions and search again");
+    // The count is asked for in Russian, as the program always has; the
+    // language files give it in the practitioner's language.
+    if (hits > CSearchResults::kMaxListed) return views::Localized(kTooManyHits);
     return plumbing::DecodeCodePage(views::FormatTexts(
-        Localize("Found %d topics", 1), {std::to_string(std::max(0, hits))}, true));
+        Localize(kHitCount, 1), {std::to_string(std::max(0, hits))}, true));
 }
 
 QString SearchIn() {

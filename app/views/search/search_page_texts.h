@@ -16,8 +16,8 @@ QString GettingStarted();
 
 // The header strip's hit count: "Found %d topics" up to 10,000 hits (0
 // included), "Found more than 10,000 topics, set stricter conditions and
-// search again" above.  Both are English keys; russian.lng gives them in
-// Russian.
+// search again" above in English.  Both are asked for in Russian (code page
+// 1251 keys); english.lng gives them in English.
 QString HitCount(int hits);
 
 // "Search in:".
