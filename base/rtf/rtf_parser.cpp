@@ -452,6 +452,14 @@ void Parser::AppendByte(unsigned char byte) {
 
 void Parser::AppendChar(char16_t ch) {
     if (State().destination != Destination::Text) return;
+    // Control characters (stray bytes, \'hh or \uN), object placeholders and
+    // the non-characters QTextDocument marks frames with are not text: the
+    // writer could not keep them, and a saved document must read back the
+    // same.  A paragraph separator is a line break, as the writer writes it.
+    if ((ch < 0x20 && ch != u'\t') || ch == 0x7F || ch == 0xFFFC || ch == 0xFFFE || ch == 0xFFFF ||
+        (ch >= 0xFDD0 && ch <= 0xFDEF))
+        return;
+    if (ch == 0x2029) ch = 0x2028;
     if (m_formatDirty) {
         const CharFormat format = Resolve();
         if (!(format == m_pendingFormat)) {

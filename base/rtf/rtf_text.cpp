@@ -7,6 +7,16 @@
 namespace rtf {
 namespace {
 
+// What a text document's plain text makes of the characters it holds: line
+// separators become line feeds, non-breaking spaces spaces.
+std::u16string AsDocumentPlainText(std::u16string text) {
+    for (char16_t& c : text) {
+        if (c == u'\u2028') c = u'\n';
+        if (c == u'\u00A0') c = u' ';
+    }
+    return text;
+}
+
 // Paragraph marks become line feeds between paragraphs, as a text document's
 // plain text has them: a closing \par adds nothing behind the last one.
 class PlainTextCollector : public Sink {
@@ -22,33 +32,12 @@ public:
     }
     void Finish(const ParagraphFormat&) override {}
 
-    std::u16string Take() {
-        for (char16_t& c : m_text) {
-            if (c == u'\u2028') c = u'\n';
-            if (c == u'\u00A0') c = u' ';
-        }
-        return std::move(m_text);
-    }
+    std::u16string Take() { return AsDocumentPlainText(std::move(m_text)); }
 
 private:
     std::u16string m_text;
     bool m_breakPending = false;
 };
-
-std::u16string DecodeLines(std::string_view source) {
-    std::u16string text;
-    text.reserve(source.size());
-    for (std::size_t i = 0; i < source.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(source[i]);
-        if (byte == '\r') {
-            text.push_back(u'\n');
-            if (i + 1 < source.size() && source[i + 1] == '\n') ++i;
-        } else {
-            text.push_back(base::Cp1251ToUnicode(byte));
-        }
-    }
-    return text;
-}
 
 // The code page 1251 form of one character of a derived plain text; -1 for
 // none at all.
@@ -99,8 +88,23 @@ std::string EscapeText(std::string_view text) {
     return out;
 }
 
+std::u16string PlainSourceText(std::string_view source) {
+    std::u16string text;
+    text.reserve(source.size());
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(source[i]);
+        if (byte == '\r') {
+            text.push_back(u'\n');
+            if (i + 1 < source.size() && source[i + 1] == '\n') ++i;
+        } else if ((byte >= 0x20 && byte != 0x7F) || byte == '\t' || byte == '\n') {
+            text.push_back(base::Cp1251ToUnicode(byte));
+        }
+    }
+    return text;
+}
+
 std::u16string PlainText(std::string_view source) {
-    if (!LooksLikeRtf(source)) return DecodeLines(source);
+    if (!LooksLikeRtf(source)) return AsDocumentPlainText(PlainSourceText(source));
     PlainTextCollector collector;
     Parse(source, collector);
     return collector.Take();

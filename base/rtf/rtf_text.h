@@ -11,6 +11,11 @@
 // destinations that are not text ({\*\...}, stylesheet, info, pictures).
 // Malformed input (unbalanced braces, truncated escapes, absurd parameters,
 // deep nesting, stray bytes) reads as much as can be read and never fails.
+// Control characters other than TAB are not text and are dropped, however they
+// are written (raw, \'hh or \uN), and so are object placeholders and the
+// non-characters a text document marks its frames with; a paragraph separator
+// reads as \line.  The editors' writer could not keep them, and a saved
+// document must read back as it was shown.
 #pragma once
 
 #include <string>
@@ -29,9 +34,14 @@ std::string EscapeText(std::string_view text);
 // The text of `source` as the editors show it: paragraphs joined by '\n',
 // \line as '\n', \tab as '\t', non-breaking spaces as spaces; a closing \par
 // adds nothing.  Reading stops at the end of the outermost group.  Text that
-// is not RTF (LooksLikeRtf false) comes back decoded from code page 1251,
-// with CR LF and lone CRs turned into LF.
+// is not RTF (LooksLikeRtf false) comes back as PlainSourceText gives it, with
+// non-breaking spaces as spaces too.
 std::u16string PlainText(std::string_view source);
+
+// Text that is not RTF as an editor's document holds it: decoded from code
+// page 1251, CR LF and lone CRs turned into LF, control characters other than
+// TAB dropped (as the RTF reader drops them).
+std::u16string PlainSourceText(std::string_view source);
 
 // The plain text the materia medica compiler derives from an article that
 // comes with RTF only, in code page 1251: `rtf` is read as RTF to its very

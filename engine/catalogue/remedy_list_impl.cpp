@@ -49,17 +49,27 @@ Remedy* RemedyListImpl::FindRemedy(const char* name) {
     return found == m_names.end() ? nullptr : GetRemedy(found->second);
 }
 
+int RemedyListImpl::LoadText(std::string_view content) {
+    ReadLines(content);
+    BuildNameMap();
+    return 1;
+}
+
 int RemedyListImpl::LoadSynonyms(const char* path) {
     if (path == nullptr) return 0;
     std::string content;
     if (!base::ReadWholeFile(path, &content)) return 0;
+    ReadLines(content);
+    return 1;
+}
+
+void RemedyListImpl::ReadLines(std::string_view content) {
     for (const auto& line : SplitCatalogueLines(content)) {
         CatalogueLine fields = ParseCatalogueLine(line);
         if (fields.names.size() < 2) continue;
         for (auto& name : fields.names) base::LowerCp1251InPlace(name);
         AddLine(fields.names, fields.attributes);
     }
-    return 1;
 }
 
 void RemedyListImpl::AddLine(const std::vector<std::string>& names,

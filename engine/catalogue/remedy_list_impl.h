@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue/remedy_impl.h"
@@ -33,11 +34,16 @@ public:
     // each, in ascending name order; 0 when the file cannot be written.
     int SaveSynonyms(const char* path) override;
 
+    // Load over the content of a catalogue file already read (the fuzz target
+    // hands it in as bytes): reads its lines and builds the name map.  1.
+    int LoadText(std::string_view content);
+
     // The other names of a remedy (second name and synonyms, lower case, file
     // order, no duplicates); null for an unknown first name.
     const std::vector<std::string>* SynonymsOf(const std::string& firstName) const;
 
 private:
+    void ReadLines(std::string_view content);
     void AddLine(const std::vector<std::string>& names, const std::array<int, 5>& attributes);
     void BuildNameMap();
 

@@ -12,12 +12,17 @@
 #include "materia/materia_medica_impl.h"
 
 bool MateriaMedicaImpl::OpenMapped(MappedFile file, const char* path) {
+    MappedFile index;
+    index.Open(IndexPathFor(path != nullptr ? path : "").c_str());
+    return OpenMapped(std::move(file), std::move(index), path);
+}
+
+bool MateriaMedicaImpl::OpenMapped(MappedFile file, MappedFile index, const char* path) {
     Reset();
     m_file = std::move(file);
     if (!m_file.IsOpen()) return Fail(LoadFault::kCannotOpen, 0);
     if (!LoadHeader() || !LoadArticles()) return false;
-    std::string indexPath = IndexPathFor(path != nullptr ? path : "");
-    if (!m_index.Open(indexPath.c_str())) return Fail(LoadFault::kBadWordIndex, 0);
+    if (!m_index.OpenMapped(std::move(index))) return Fail(LoadFault::kBadWordIndex, 0);
     m_path = path != nullptr ? path : "";
     return true;
 }

@@ -51,6 +51,9 @@ public:
     // Opens over a view the caller made (tests hand in a byte buffer); path is
     // remembered and names the word index.
     bool OpenMapped(MappedFile file, const char* path);
+    // The same with the word index over a view the caller made too (the fuzz
+    // targets hand in both files as bytes).
+    bool OpenMapped(MappedFile file, MappedFile index, const char* path);
     const LoadError& GetLoadError() const { return m_error; }
 
 private:

@@ -47,6 +47,9 @@ public:
     // Opens over a view the caller made (tests hand in a byte buffer); path is
     // remembered and names the word index.
     bool OpenMapped(MappedFile file, const char* path);
+    // The same with the word index over a view the caller made too (the fuzz
+    // targets hand in both files as bytes).
+    bool OpenMapped(MappedFile file, MappedFile index, const char* path);
     // Appends the numbers of the rubrics that list remedy (pre-order, repeats
     // kept) to out; leaves out unchanged when no rubric lists it.  A number
     // may lie beyond the rubric count in a damaged file: GetTopic then answers null.

@@ -1,5 +1,6 @@
 #include "model/lang/language.h"
 
+#include "base/files/atomic_file.h"
 #include "base/files/path_parts.h"
 #include "base/files/program_directory.h"
 #include "model/core/code_page.h"
@@ -51,10 +52,19 @@ bool CLanguage::LoadFromIni(const std::string& iniPath, const std::string& direc
 }
 
 bool CLanguage::LoadFile(const std::string& path) {
+    std::string text;
+    return base::ReadWholeFile(path, &text) && LoadText(text);
+}
+
+bool CLanguage::LoadText(std::string_view text) {
     // Read into a fresh record, so that a file failing half-way leaves the
     // language as it was.
     auto loaded = std::make_unique<CLanguageData>();
-    if (LoadObject(nullptr, nullptr, path, *loaded) != 0) return false;
+    try {
+        LoadObjectFromText(nullptr, nullptr, text, *loaded);
+    } catch (const std::exception&) {
+        return false;
+    }
     m_data = std::move(loaded);
     return true;
 }

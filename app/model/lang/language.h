@@ -33,6 +33,8 @@ public:
     // Loads the language file at `path`.  True when it was read; otherwise the
     // data stays as it was (at start-up: the constructed values).
     bool LoadFile(const std::string& path);
+    // The same over the text of a language file already read.
+    bool LoadText(std::string_view text);
 
     // `text` translated, as a pooled copy valid until the object ends (the
     // same text always gives the same pointer).  `whole` non-zero: the whole

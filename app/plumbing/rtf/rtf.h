@@ -20,9 +20,8 @@ class QTextDocument;
 namespace rtf {
 
 // Replaces the content of `document` with `source`.  Text that is not RTF
-// (LooksLikeRtf false) is taken as plain code page 1251 text, one block per
-// line (LF or CR LF).  Afterwards the document is unmodified and its undo
-// history empty.
+// (LooksLikeRtf false) is taken as PlainSourceText gives it, one block per
+// line.  Afterwards the document is unmodified and its undo history empty.
 void Load(QTextDocument& document, std::string_view source);
 
 // `document` as RTF in code page 1251: characters of the code page above

@@ -125,7 +125,7 @@ void Load(QTextDocument& document, std::string_view source) {
         DocumentBuilder builder(document);
         Parse(source, builder);
     } else {
-        document.setPlainText(ToPlainText(source));
+        document.setPlainText(plumbing::ToQString(PlainSourceText(source)));
     }
     document.setUndoRedoEnabled(undo);
     document.setModified(false);

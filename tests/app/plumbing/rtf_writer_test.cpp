@@ -188,6 +188,8 @@ TEST(RtfText, PlainTextMatchesTheLoadedDocument) {
         CardLabelsPane(),
         PrescriptionTemplate("No \\'cf\\'f0"),
         EpisodeTemplate("a\\line b\\tab c\\~d\\par\\par e"),
+        EpisodeTemplate("paragraph\\u8233?separator, frame\\u-536?mark"),
+        "not rtf, with a non-breaking\xa0space\r\nand a stray \x13 byte",
     };
     for (const std::string& rtf : samples) {
         QTextDocument document;

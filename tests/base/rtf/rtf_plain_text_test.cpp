@@ -49,8 +49,20 @@ INSTANTIATE_TEST_SUITE_P(
                 "a\tb\x97"
                 "c\x93"
                 "d\x94"},
+        // control characters are not text, however they are written
+        RtfCase{"{\\rtf1 a\\'00b\\'07c\\u31?d\x01" "e\\u127?f}", "abcdef"},
         // unbalanced braces and a trailing backslash do no harm
         RtfCase{"{\\rtf1 text}}}more\\", "textmore"}, RtfCase{"", ""}));
+
+// The editors' plain text of a text that is not RTF is what their document
+// shows: line breaks of any kind as LF, control characters dropped, and
+// non-breaking spaces as spaces (the document itself keeps them).
+TEST(RtfPlainText, NonRtfSourceAsTheDocumentShowsIt) {
+    using namespace std::literals;
+    const std::string_view source = "a\xA0" "b\r\nc\rd\x13\x7F\te\0f"sv;
+    EXPECT_EQ(PlainSourceText(source), u"a\u00A0b\nc\nd\tef");
+    EXPECT_EQ(PlainText(source), u"a b\nc\nd\tef");
+}
 
 }  // namespace
 }  // namespace rtf

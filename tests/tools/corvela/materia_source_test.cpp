@@ -78,6 +78,19 @@ TEST(MateriaMedicaSource, RtfOnlyArticleGetsPlainTextFromRtf) {
     EXPECT_EQ(source.articles[0].text, "Great anguish and restlessness.\nWorse after midnight.");
 }
 
+// Article texts are zero-terminated: a zero byte spelt in an RTF-only
+// article's rich text (or any other control character) never reaches the
+// plain text derived from it, in the last article as in any other.
+TEST(MateriaMedicaSource, RtfOnlyArticleDropsControlCharacters) {
+    const MateriaMedicaSource source = ParseOk(std::string(kHeader) +
+                                               "@article |\n@rtf\n{\\rtf1 a\\'00b\\'07c\\u0?d}\n"
+                                               "@article |\nx\n"
+                                               "@article |\n@rtf\n{\\rtf1 \\'00e}\n");
+    ASSERT_EQ(source.articles.size(), 3u);
+    EXPECT_EQ(source.articles[0].text, "abcd");
+    EXPECT_EQ(source.articles[2].text, "e");
+}
+
 TEST(MateriaMedicaSource, BodyLinesKeepHashesAndUnescapeDoubleAt) {
     const MateriaMedicaSource source = ParseOk(std::string(kHeader) +
                                                "@article bell | Belladonna\n"
