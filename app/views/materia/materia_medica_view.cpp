@@ -106,6 +106,11 @@ void CMateriaMedicaView::Reload(const materia::CShownArticle& shown) {
     m_shownText = shown.m_text;
     m_editing = shown.m_editable ? shown.m_source : nullptr;
     m_edit->setReadOnly(!shown.m_editable);
+    // A book cannot be changed, but its text is selected with the keyboard
+    // as with the mouse, so that a passage reaches the "Add to" menu (the
+    // menu key) without the mouse.
+    if (!shown.m_editable)
+        m_edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_noArticle = shown.m_kind == materia::CShownArticle::Kind::kNoArticle;
     QTextDocument& text = *m_edit->document();
     if (shown.HasArticle()) {

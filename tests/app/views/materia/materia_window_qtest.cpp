@@ -163,6 +163,24 @@ private Q_SLOTS:
             m_view->Article()->InfoBox()->Text().endsWith(QStringLiteral("hot or chilly: C+++")));
     }
 
+    // A book's text is selected with the keyboard too, and stays unchanged
+    // by the keys.
+    void aBooksTextIsSelectedWithTheKeyboard() {
+        OpenOn("acon", kDemoBook);
+        QVERIFY(Editor().isReadOnly());
+        Editor().setFocus();
+        QTest::keyClick(&Editor(), Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(&Editor(), Qt::Key_Down);
+        QTest::keyClick(&Editor(), Qt::Key_End, Qt::ShiftModifier);
+        QVERIFY2(Editor().textCursor().selectedText().startsWith(
+                     QStringLiteral("Sudden, violent onset")),
+                 qPrintable(Editor().textCursor().selectedText()));
+        const QString before = Shown();
+        QTest::keyClicks(&Editor(), QStringLiteral("x"));
+        QTest::keyClick(&Editor(), Qt::Key_Delete);
+        QCOMPARE(Shown(), before);
+    }
+
     void theSelectorFindsARemedyByEitherName() {
         OpenOn("acon", kDemoBook);
         QComboBox& selector = *m_view->Panel()->RemedySelector();
