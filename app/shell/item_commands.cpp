@@ -82,15 +82,5 @@ void CMeridaneApp::OpenCaseItem(CCaseView::TopicKind kind, COneItem* item) {
             break;
     }
     if (document == nullptr) return;
-    // A comfortable size, cascaded from the top left and kept inside the area.
-    const QSize room = m_documents->Area()->viewport()->size();
-    const int step = 24 * static_cast<int>((m_documents->Area()->subWindowList().size() - 1) % 6);
-    for (CChildFrame* frame : document->Frames()) {
-        frame->setWindowIcon(ShellIcon(IconOf(kind)));
-        const QSize size(std::max(200, std::min(room.width() - 8, 680)),
-                         std::max(150, std::min(room.height() - 8, 440)));
-        frame->resize(size);
-        frame->move(std::max(0, std::min(step, room.width() - size.width())),
-                    std::max(0, std::min(step, room.height() - size.height())));
-    }
+    for (CChildFrame* frame : document->Frames()) frame->setWindowIcon(ShellIcon(IconOf(kind)));
 }

@@ -59,6 +59,22 @@ QList<CDocTemplate*> CDocManager::TemplatesOf(const QList<int>& slots) const {
     return found;
 }
 
+namespace {
+
+// A new window gets a comfortable size, cascaded from the top left and kept
+// inside the area.
+void PlaceNewFrame(QMdiArea& area, QMdiSubWindow& frame) {
+    const QSize room = area.viewport()->size();
+    const int step = 24 * static_cast<int>((area.subWindowList().size() - 1) % 6);
+    const QSize size(std::max(200, std::min(room.width() - 8, 680)),
+                     std::max(150, std::min(room.height() - 8, 440)));
+    frame.resize(size);
+    frame.move(std::max(0, std::min(step, room.width() - size.width())),
+               std::max(0, std::min(step, room.height() - size.height())));
+}
+
+}  // namespace
+
 CChildFrame* CDocManager::MakeFrame(CDocument* document) {
     if (!m_area) return nullptr;
     auto* frame = new CChildFrame(document);
@@ -76,6 +92,7 @@ CChildFrame* CDocManager::MakeFrame(CDocument* document) {
     document->m_frames.append(frame);
     m_area->addSubWindow(frame);
     frame->show();
+    PlaceNewFrame(*m_area, *frame);
     m_area->setActiveSubWindow(frame);
     return frame;
 }

@@ -185,6 +185,18 @@ private Q_SLOTS:
         QVERIFY(plain->Frames()[0]->windowIcon().cacheKey() != search->Frames()[0]->windowIcon().cacheKey());
     }
 
+    // New windows open at a readable size, cascaded, inside the area.
+    void newFramesAreCascadedInsideTheArea() {
+        m_area->resize(900, 600);
+        QCoreApplication::processEvents();
+        CChildFrame* first = m_manager->OpenNew(kSearch)->Frames()[0];
+        CChildFrame* second = m_manager->OpenNew(kCase)->Frames()[0];
+        QCOMPARE(first->size(), QSize(680, 440));
+        QCOMPARE(second->pos() - first->pos(), QPoint(24, 24));
+        const QRect room(QPoint(0, 0), m_area->viewport()->size());
+        QVERIFY(room.contains(first->geometry()) && room.contains(second->geometry()));
+    }
+
     void closeAllClosesOnlyTheGivenTemplates() {
         Record& r1 = m_records[0];
         Record& r2 = m_records[1];
