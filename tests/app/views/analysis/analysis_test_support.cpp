@@ -1,57 +1,18 @@
 #include "analysis_test_support.h"
 
-#include <stdlib.h>
-
 #include <QPainter>
-#include <filesystem>
 
 #include "corvela.h"
+#include "editor_test_support.h"
 #include "model/events/event_codes.h"
 #include "plumbing/drawn/drawn_renderer.h"
 
-namespace fs = std::filesystem;
-
 namespace analysis_test {
-namespace {
 
-struct ScratchHome {
-    ScratchHome() {
-        std::string pattern = (fs::temp_directory_path() / "meridane-analysis-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) return;
-        m_path = pattern;
-        const fs::path program(MERIDANE_PROGRAM_DIR);
-        for (const char* name : {"remedy_synonyms.txt", "demo_en.rpb", "demo_en.idx",
-                                 "demo_mm_en.mmb", "demo_mm_en.idx"}) {
-            std::error_code ignored;
-            fs::copy_file(program / name, fs::path(m_path) / name, ignored);
-        }
-        ::setenv("MERIDANE_HOME", m_path.c_str(), 1);
-    }
-    ~ScratchHome() {
-        std::error_code ignored;
-        if (!m_path.empty()) fs::remove_all(m_path, ignored);
-    }
-    std::string m_path;
-};
-
-}  // namespace
-
-const std::string& UseDemoHome() {
-    static ScratchHome home;
-    return home.m_path;
-}
+const std::string& UseDemoHome() { return editors_test::UseDemoHome(); }
 
 std::uint32_t DemoRubric(std::initializer_list<const char*> path) {
-    DataSource* source = CorvelaInstance().FindDataSourceByName("REP_DEMO");
-    if (source == nullptr || source->GetType() != kSourceRepertory) return 0;
-    Topic* topic = static_cast<Repertory*>(source)->GetRoot();
-    for (const char* step : path) {
-        Topic* found = nullptr;
-        for (int i = 0; topic != nullptr && i < topic->GetChildCount() && found == nullptr; ++i)
-            if (std::string(topic->GetChild(i)->GetText()) == step) found = topic->GetChild(i);
-        topic = found;
-    }
-    return topic != nullptr ? topic->GetId() : 0;
+    return editors_test::RubricId("REP_DEMO", path);
 }
 
 int RemedyNumber(const char* name) {
