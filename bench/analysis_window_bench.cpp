@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_figures.h"
 #include "analysis/analysis_operations.h"
 #include "analysis/rank_explanation.h"
 #include "bench_data_set.h"
@@ -53,17 +54,7 @@ public:
 BenchHost* g_host = nullptr;
 CAnalysis* g_analysis = nullptr;
 
-double CpuMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
 
-double Median(std::vector<double> values) {
-    if (values.empty()) return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // The rubrics with the most remedies, most first.
 std::vector<std::uint32_t> LargestRubrics(std::size_t count) {

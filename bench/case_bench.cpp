@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_figures.h"
 #include "analysis/analysis_operations.h"
 #include "analysis/grade_matrix.h"
 #include "analysis/ranking.h"
@@ -73,20 +74,7 @@ std::unique_ptr<CCase> MakeLargeCase() {
 std::vector<double> g_loadMs, g_saveMs, g_rankMs;
 int g_loadedTopics = 0, g_rankedRemedies = 0, g_counted = 0;
 
-// The figures of the summary are the thread's processor time, so that other
-// work on a shared machine does not count; Google Benchmark's table shows
-// both clocks.
-double CpuMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
 
-double Median(std::vector<double> values) {
-    if (values.empty()) return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void BM_SaveCase(benchmark::State& state) {
     std::unique_ptr<CCase> theCase = CCase::LoadText(g_caseText);

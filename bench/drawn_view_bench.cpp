@@ -19,6 +19,7 @@
 #include <random>
 #include <vector>
 
+#include "bench_figures.h"
 #include "drawn_test_renderer.h"
 #include "plumbing/drawn/drawn_view.h"
 
@@ -153,11 +154,6 @@ void BM_HitTest(benchmark::State& state) {
 }
 BENCHMARK(BM_HitTest)->UseManualTime()->Iterations(2000)->Unit(benchmark::kNanosecond);
 
-double Percentile(std::vector<double> values, double share) {
-    if (values.empty()) return -1;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, static_cast<std::size_t>(share * values.size()))];
-}
 
 const char* Verdict(double value, double target) {
     return value >= 0 && value <= target ? "" : "  MISSED";

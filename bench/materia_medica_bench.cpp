@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_figures.h"
 #include "bench_data_set.h"
 #include "model/core/program_settings.h"
 #include "model/events/event_client.h"
@@ -92,10 +93,6 @@ struct Times {
     }
 };
 
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times.empty() ? -1 : times[times.size() / 2];
-}
 
 struct Figure {
     double wall = -1, cpu = -1;

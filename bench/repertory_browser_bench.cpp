@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_figures.h"
 #include "bench_data_set.h"
 #include "bench_start.h"
 #include "views/repertory/repertory_pad_view.h"
@@ -48,22 +49,12 @@ struct Figures {
     int rubrics = 0, items = 0, hits = 0;
 } g;
 
-double CpuMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
 
 std::size_t HeapInUse() {
     const struct mallinfo2 info = mallinfo2();
     return info.uordblks + info.hblkhd;
 }
 
-double Median(std::vector<double> values) {
-    if (values.empty()) return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // The deepest rubric up to depth 7, first in tree order.
 void FindDeepRubric() {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_figures.h"
 #include "base/files/atomic_file.h"
 #include "bench_data_set.h"
 #include "materia_compiler.h"
@@ -105,14 +106,9 @@ int WordTerms(const char* text) {
     return terms;
 }
 
-double MedianMs(std::vector<double> times) {
-    if (times.empty()) return -1;
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 template <typename Work>
-double TimeMedianMs(int runs, Work&& work) {
+double TimeMedian(int runs, Work&& work) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
@@ -121,7 +117,7 @@ double TimeMedianMs(int runs, Work&& work) {
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count());
     }
-    return MedianMs(times);
+    return Median(times);
 }
 
 void BM_Search(benchmark::State& state, BenchQuery query) {
@@ -172,7 +168,7 @@ void PrintSummary(double firstSearchMs) {
     std::printf("\nSummary (%s)\n", g_set.name.c_str());
     for (int type : {kSourceRepertory, kSourceMateriaMedica}) {
         const std::string words = AllWords(type);
-        yardstick[type] = TimeMedianMs(kRuns * 5, [&] {
+        yardstick[type] = TimeMedian(kRuns * 5, [&] {
             benchmark::DoNotOptimize(::memmem(words.data(), words.size(), "zzzz", 4));
         });
         std::printf("  memmem pass over the %s words: %zu bytes, %.4f ms\n",
@@ -184,7 +180,7 @@ void PrintSummary(double firstSearchMs) {
     bool allMet = true;
     for (const BenchQuery& query : Queries()) {
         const SearchQuery request = MakeQuery(query.scope, query.text);
-        const double ms = TimeMedianMs(kRuns, [&] { engine.Search(&request); });
+        const double ms = TimeMedian(kRuns, [&] { engine.Search(&request); });
         const double stick = yardstick[query.scope == kScopeMateriaMedicas ? 2 : 1];
         const double ratio = stick > 0 ? ms / stick : 0;
         const bool met = ms <= 5.0 && ratio <= 3.0;
@@ -196,7 +192,7 @@ void PrintSummary(double firstSearchMs) {
     for (int scope : {kScopeRepertories, kScopeMateriaMedicas}) {
         const SearchQuery request = MakeQuery(scope, kAnalyzeText);
         QueryMarkup markup;
-        const double ms = TimeMedianMs(kRuns, [&] { engine.AnalyzeQuery(&request, &markup); });
+        const double ms = TimeMedian(kRuns, [&] { engine.AnalyzeQuery(&request, &markup); });
         std::printf("  AnalyzeQuery scope %d: %.4f ms (target <= 1 ms)  %s\n", scope, ms,
                     ms <= 1.0 ? "met" : "MISSED");
     }
@@ -248,7 +244,7 @@ int main(int argc, char** argv) {
     }
     // The first search of each source builds its word table; time it apart.
     const SearchQuery first = MakeQuery(kScopeAll, "zzzz");
-    const double firstSearchMs = TimeMedianMs(1, [&] { CorvelaInstance().Search(&first); });
+    const double firstSearchMs = TimeMedian(1, [&] { CorvelaInstance().Search(&first); });
 
     RegisterAll();
     benchmark::AddCustomContext("dataset", g_set.name);

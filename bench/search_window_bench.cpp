@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_figures.h"
 #include "bench_data_set.h"
 #include "plumbing/widgets/interface_fonts.h"
 #include "views/query/query_box.h"
@@ -193,11 +194,6 @@ void BM_RemedyStatistics(benchmark::State& state) {
 }
 BENCHMARK(BM_RemedyStatistics)->UseManualTime()->Iterations(50)->Unit(benchmark::kMillisecond);
 
-double Median(std::vector<double> values) {
-    if (values.empty()) return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double Worst(const std::vector<double>& values) {
     return values.empty() ? -1 : *std::max_element(values.begin(), values.end());

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_figures.h"
 #include "bench_data_set.h"
 #include "startup_process.h"
 
@@ -58,11 +59,6 @@ void BM_StartToFirstPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_StartToFirstPaint)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
-double Median(std::vector<double> values) {
-    if (values.empty()) return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void PrintSummary(const std::string& dataset) {
     const double wall = Median(g_wall);
