@@ -22,6 +22,7 @@ namespace {
 
 constexpr int kRightMargin = 8;
 constexpr int kDeleteRight = 24;  // the delete marks stand this far from the right edge
+constexpr int kMinNameWidth = 24;  // a symptom's name box, however narrow the list
 constexpr int kSymptomGap = 8;    // below a symptom's last line
 
 QColor MarkColour() {
@@ -149,13 +150,15 @@ int CSymptomListRenderer::LayoutSymptom(CSympthom& symptom, bool first, int top)
     item->m_text = chart::Filled(chart::Text("%s (%d rubrics)"),
                                  {Decoded(symptom.m_name), QString::number(symptom.m_topics.size())});
     item->m_band = QRect(2, top, m_width - 4, kHeaderHeight);
-    const int deleteLeft = std::max(m_width - kDeleteRight, kNameLeft + 8);
-    const int nameRoom = std::max(0, deleteLeft - 6 - kNameLeft);
+    // However narrow the list, the delete mark stands right of the name's
+    // smallest box, so that a click finds each of them.
+    const int deleteLeft = std::max(m_width - kDeleteRight, kNameLeft + kMinNameWidth + 6);
+    const int nameRoom = deleteLeft - 6 - kNameLeft;
     const int nameWidth =
         std::min(nameRoom, QFontMetrics(CInterfaceFonts::Shared().Bold()).horizontalAdvance(item->m_text) + 1);
     item->m_textRoom = nameRoom;
     item->m_weightBox = MarkBox(9, top, kHeaderHeight, chart::kMarkerSize);
-    item->m_nameBox = QRect(kNameLeft, top + 4, std::max(nameWidth, 24), kHeaderHeight - 7);
+    item->m_nameBox = QRect(kNameLeft, top + 4, std::max(nameWidth, kMinNameWidth), kHeaderHeight - 7);
     m_rows.AddRow(top, kHeaderHeight);
     AddBox(item->m_weightBox.left(), chart::kMarkerSize, BoxKind::Weight, index);
     const int name = AddBox(kNameLeft, item->m_nameBox.width(), BoxKind::SymptomName, index);

@@ -251,6 +251,27 @@ private Q_SLOTS:
         QVERIFY(renderer.ContentSize().height() > 60);
     }
 
+    // Before the window has its size the list is laid out at width 0; the
+    // boxes of a line must still stand side by side, each found at its centre.
+    void everyBoxIsFoundAtItsCentreAtAnyWidth() {
+        ListFixture list;
+        CSympthom::CTopic rubric = Rubric("Mind; Fear", {});
+        rubric.m_remedies = {{1, 4, "acon."}, {2, 1, "calc."}, {3, 2, "ars."}};
+        rubric.m_expander = 1;
+        Symptom(list.host.Analysis(), "Fearful", 1, {rubric});
+        CSymptomListRenderer renderer;
+        renderer.SetAnalysis(&list.host.Analysis());
+        for (int width : {0, 1, 30, 50, 70, 90, 120, 500}) {
+            renderer.Layout(width);
+            for (DrawnItemId id = 0; renderer.BoxOf(id) != nullptr; ++id) {
+                const QRect box = renderer.ItemBox(id);
+                if (box.isEmpty()) continue;
+                QVERIFY2(renderer.ItemAt(box.center()) == id,
+                         qPrintable(QStringLiteral("box %1 at width %2").arg(id).arg(width)));
+            }
+        }
+    }
+
     void theKeysSelectRenameAndDelete() {
         ListFixture list;
         list.view.setFocus();
