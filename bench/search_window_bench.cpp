@@ -30,6 +30,7 @@
 #include "bench_data_set.h"
 #include "plumbing/widgets/interface_fonts.h"
 #include "views/query/query_box.h"
+#include "views/query/query_words.h"
 #include "views/search/remedy_statistics.h"
 #include "views/search/search_result_view.h"
 
@@ -64,19 +65,6 @@ double Seconds(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-std::vector<std::string> WordsOf(const std::string& query, DataSource& source) {
-    SearchQuery request;
-    request.scope =
-        source.GetType() == kSourceMateriaMedica ? kScopeMateriaMedicas : kScopeRepertories;
-    query.copy(request.text, sizeof request.text - 1);
-    request.source = *source.GetGuid();
-    QueryMarkup markup{};
-    CorvelaInstance().AnalyzeQuery(&request, &markup);
-    std::vector<std::string> words;
-    for (int i = 0; i < markup.wordCount; ++i) words.emplace_back(markup.words[i]);
-    return words;
-}
-
 std::string LargeQuery() {
     return g_dataSet == "kent" ? kLargeQuery : "mind";
 }
@@ -104,7 +92,7 @@ BENCHMARK(BM_ColouringPerKeystroke)
 
 void BM_SearchAndLayoutLargePage(benchmark::State& state) {
     const std::string query = LargeQuery();
-    const std::vector<std::string> words = WordsOf(query, *g_repertory);
+    const std::vector<std::string> words = QueryWords(query, *g_repertory);
     for (auto _ : state) {
         CSearchResults results;
         CSearchResultRenderer page(CInterfaceFonts::Shared());
@@ -132,7 +120,7 @@ void BM_PaintLargePage(benchmark::State& state) {
     // The heap the page holds: hits, expander states, statistics, items and
     // rows, measured around the search and the first layout.
     const std::size_t before = mallinfo2().uordblks;
-    view.Results().Run(LargeQuery(), *g_repertory->GetGuid(), WordsOf(LargeQuery(), *g_repertory));
+    view.Results().Run(LargeQuery(), *g_repertory->GetGuid(), QueryWords(LargeQuery(), *g_repertory));
     view.Invalidate();
     view.EnsureLayout();
     view.Results().RemedyStatistics();
@@ -154,7 +142,7 @@ void BM_PaintLargePage(benchmark::State& state) {
 BENCHMARK(BM_PaintLargePage)->UseManualTime()->Iterations(200)->Unit(benchmark::kMillisecond);
 
 void BM_MateriaMedicaSearchWithSnippets(benchmark::State& state) {
-    const std::vector<std::string> words = WordsOf("pain", *g_materiaMedica);
+    const std::vector<std::string> words = QueryWords("pain", *g_materiaMedica);
     for (auto _ : state) {
         CSearchResults results;
         CSearchResultRenderer page(CInterfaceFonts::Shared());

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "views/materia/shown_article.h"
+#include "views/query/query_words.h"
 
 namespace materia {
 namespace {
@@ -39,13 +40,7 @@ std::vector<CMMRequest> Hits(const std::string& text, const Guid& source) {
 }  // namespace
 
 std::vector<std::string> QueryWords(const std::string& query) {
-    const SearchQuery request = MakeQuery(query, Guid{});
-    QueryMarkup markup{};
-    CorvelaInstance().AnalyzeQuery(&request, &markup);
-    std::vector<std::string> words;
-    for (int i = 0; i < markup.wordCount && i < kMarkupMaxWords; ++i)
-        if (markup.words[i] != nullptr && *markup.words[i] != '\0') words.emplace_back(markup.words[i]);
-    return words;
+    return ::QueryWords(query, kScopeMateriaMedicas);
 }
 
 CSearchFindings FindRequests(const std::string& query, int scope, int remedy,

@@ -60,19 +60,6 @@ DataSource* SourceNamed(const char* name) {
     return CorvelaInstance().FindDataSourceByName(name);
 }
 
-std::vector<std::string> QueryWords(const std::string& query, DataSource& source) {
-    SearchQuery request;
-    request.scope =
-        source.GetType() == kSourceMateriaMedica ? kScopeMateriaMedicas : kScopeRepertories;
-    query.copy(request.text, sizeof request.text - 1);
-    request.source = *source.GetGuid();
-    QueryMarkup markup{};
-    CorvelaInstance().AnalyzeQuery(&request, &markup);
-    std::vector<std::string> words;
-    for (int i = 0; i < markup.wordCount; ++i) words.emplace_back(markup.words[i]);
-    return words;
-}
-
 void RunPage(CSearchResults& page, const std::string& query, const char* sourceName) {
     DataSource* source = SourceNamed(sourceName);
     if (source == nullptr) return;

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "views/query/query_words.h"
 #include "views/search/search_result_renderer.h"
 #include "views/search/search_results.h"
 
@@ -38,10 +39,6 @@ std::map<int, std::pair<int, int>> EngineRemedyCounts(Repertory& repertory,
 
 // The source named `name`; null when not loaded.
 DataSource* SourceNamed(const char* name);
-
-// The words of `query` as the engine's check lists them for the source
-// `source` (scope by its type).
-std::vector<std::string> QueryWords(const std::string& query, DataSource& source);
 
 // Runs `query` on the source named `sourceName` in `page`, with its words.
 void RunPage(CSearchResults& page, const std::string& query, const char* sourceName);
