@@ -290,7 +290,6 @@ int main(int argc, char** argv) {
     PrintSummary();
     CCaseHost::SetCurrent(nullptr);
     host.m_case.reset();
-    CorvelaInstance().CloseAll();
     RemoveDataSet(g_set);
     return 0;
 }

@@ -95,6 +95,7 @@ bool PrepareMateriaMedicaHome(const std::string& cataloguePath, const std::strin
 }
 
 void RemoveDataSet(const BenchDataSet& set) {
+    CorvelaInstance().CloseAll();
     std::error_code ignored;
     if (!set.programDir.empty()) fs::remove_all(set.programDir, ignored);
     if (!set.scratchDir.empty()) fs::remove_all(set.scratchDir, ignored);

@@ -25,7 +25,9 @@ bool FindDataSet(const std::string& name, BenchDataSet* set, std::string* why);
 // directory, and sets MERIDANE_HOME (before the engine's first use).
 bool PrepareDataSet(BenchDataSet* set, std::string* why);
 
-// Removes the temporary directories.
+// Closes the engine's sources, so that the list it saves on closing goes into
+// the program directory while that is still there, then removes the temporary
+// directories.
 void RemoveDataSet(const BenchDataSet& set);
 
 // A temporary program directory holding only the catalogue at

@@ -204,7 +204,6 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     PrintSummary();
-    CorvelaInstance().CloseAll();
     RemoveDataSet(g_set);
     return 0;
 }

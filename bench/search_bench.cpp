@@ -251,7 +251,6 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     PrintSummary(firstSearchMs);
-    CorvelaInstance().CloseAll();
     RemoveDataSet(g_set);
     return 0;
 }

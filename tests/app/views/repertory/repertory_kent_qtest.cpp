@@ -102,7 +102,6 @@ int main(int argc, char** argv) {
         RepertoryKentTest test;
         result = QTest::qExec(&test, argc, argv);
     }
-    if (g_ready) CorvelaInstance().CloseAll();
     RemoveDataSet(g_kent);
     return result;
 }
